@@ -1,0 +1,123 @@
+// The main window's controls, created in this process so their drawing can be read.
+#include "panel/main_form.h"
+#include "toolkit/runtime.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kestrune {
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window_ = CreateMainWindow(SW_SHOW);
+        ASSERT_NE(window_, nullptr);
+        SetForegroundWindow(window_);
+        Settle();
+    }
+    void TearDown() override {
+        if (IsWindow(window_)) DestroyWindow(window_);
+        // The form posts WM_QUIT when destroyed; take it off the queue.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+    void Settle() {
+        for (int i = 0; i < 5; ++i) {
+            UpdateWindow(window_);
+            PumpWaitingMessages();
+            Sleep(20);
+        }
+    }
+
+    // Pixels of the control's rectangle, as far as it lies inside the window,
+    // as they are on screen.
+    std::vector<COLORREF> ScreenPixels(HWND control) {
+        RECT controlArea, windowArea, area;
+        GetWindowRect(control, &controlArea);
+        GetWindowRect(window_, &windowArea);
+        IntersectRect(&area, &controlArea, &windowArea);
+        std::vector<COLORREF> pixels;
+        HDC screen = GetDC(nullptr);
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+        }
+        ReleaseDC(nullptr, screen);
+        return pixels;
+    }
+
+    static int DarkPixels(const std::vector<COLORREF>& pixels) {
+        int dark = 0;
+        for (COLORREF pixel : pixels) dark += (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel)) < 3 * 96;
+        return dark;
+    }
+
+    HWND window_ = nullptr;
+};
+
+TEST_F(MainWindow, ANewLabelTextRepaintsWhatLiesBehindTheOldOne) {
+    HWND label = MainFormControl(window_, L"透明标签2");
+    SetWindowTextW(label, L"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+    Settle();
+    int wide = DarkPixels(ScreenPixels(label));
+    EXPECT_GT(wide, 100) << "the text is drawn";
+
+    SetWindowTextW(label, L"i");
+    Settle();
+    int narrow = DarkPixels(ScreenPixels(label));
+    EXPECT_GT(narrow, 0);
+    EXPECT_LT(narrow * 10, wide) << "the old text is gone, not overprinted";
+
+    SetWindowTextW(label, L"");
+    Settle();
+    EXPECT_EQ(DarkPixels(ScreenPixels(label)), 0);
+}
+
+TEST_F(MainWindow, ReportEditsAreReadOnlyAndScrollToTheirLastLine) {
+    HWND edit = MainFormControl(window_, L"编辑框3");
+    LONG style = GetWindowLongW(edit, GWL_STYLE);
+    EXPECT_TRUE(style & ES_MULTILINE);
+    EXPECT_TRUE(style & ES_READONLY);
+    EXPECT_TRUE(style & WS_VSCROLL);
+
+    std::wstring report;
+    for (int line = 1; line <= 11; ++line) report += (line > 1 ? L"\r\n显卡.第" : L"显卡.第") + std::to_wstring(line);
+    SetWindowTextW(edit, report.c_str());
+    EXPECT_EQ(SendMessageW(edit, EM_GETLINECOUNT, 0, 0), 11);
+    SendMessageW(edit, WM_VSCROLL, SB_BOTTOM, 0);
+    LRESULT firstVisible = SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+    EXPECT_GT(firstVisible, 0);
+    EXPECT_LE(firstVisible, 10);
+
+    SendMessageW(edit, WM_CHAR, L'x', 1);
+    wchar_t text[512] = {};
+    GetWindowTextW(edit, text, 512);
+    EXPECT_EQ(report, text) << "typing does not change a report";
+}
+
+TEST_F(MainWindow, TheBylineFontIsBoldCjkAt29Pixels) {
+    HWND byline = MainFormControl(window_, L"透明标签8");
+    auto font = reinterpret_cast<HFONT>(SendMessageW(byline, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    LOGFONTW logFont{};
+    ASSERT_TRUE(GetObjectW(font, sizeof logFont, &logFont));
+    EXPECT_EQ(logFont.lfHeight, -29);
+    EXPECT_EQ(logFont.lfWeight, FW_BOLD);
+    EXPECT_EQ(logFont.lfCharSet, GB2312_CHARSET);
+
+    // Whatever face the font mapper picked has glyphs for the byline.
+    HDC dc = GetDC(byline);
+    HGDIOBJ old = SelectObject(dc, font);
+    WORD glyphs[2] = {};
+    EXPECT_EQ(GetGlyphIndicesW(dc, L"制作", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS), 2u);
+    EXPECT_NE(glyphs[0], 0xFFFF);
+    EXPECT_NE(glyphs[1], 0xFFFF);
+    SelectObject(dc, old);
+    ReleaseDC(byline, dc);
+}
+
+}  // namespace
+}  // namespace kestrune

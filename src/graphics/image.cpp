@@ -38,7 +38,7 @@ std::vector<BYTE> ParameterBlock(std::span<const Gdiplus::EncoderParameter> para
 
 }  // namespace
 
-bool Image::FillFromStream(Gdiplus::Status status, gdip::GpImage* made) {
+bool Image::FillFromStream(Gdiplus::Status status, gdip::GpImage* const& made) {
     const bool ok = Fill(status, made);
     if (!ok) source_.Release();
     return ok;

@@ -42,7 +42,7 @@ public:
     bool Dispose();
 
 protected:
-    bool FillFromStream(Gdiplus::Status status, gdip::GpImage* made);
+    bool FillFromStream(Gdiplus::Status status, gdip::GpImage* const& made);
 
     MemoryStream source_;
 };

@@ -58,8 +58,9 @@ protected:
         return RecordStatus(ReleaseNative(std::exchange(native_, nullptr)));
     }
     // Stores the result of a creation call; a previous object is released first.
+    // made is taken by reference: it is read only after the call has written it.
     template <typename Made>
-    bool Fill(Gdiplus::Status status, Made* made) {
+    bool Fill(Gdiplus::Status status, Made* const& made) {
         SetHandle(status == Gdiplus::Ok ? made : nullptr);
         return RecordStatus(status);
     }

@@ -22,6 +22,15 @@ public:
     Image() = default;
     // The native image goes first: GDI+ may still read from its stream.
     ~Image() { Reset(); }
+    Image(Image&&) noexcept = default;
+    Image& operator=(Image&& other) noexcept {
+        if (this != &other) {
+            Reset();  // the native image before the stream it reads from
+            NativeObject::operator=(std::move(other));
+            source_ = std::move(other.source_);
+        }
+        return *this;
+    }
 
     bool LoadFromFile(const std::wstring& path, bool useColourManagement = false);
     // The image keeps a copy of the bytes in its own stream while it lives.

@@ -5,6 +5,7 @@
 #include <objidl.h>
 
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace kestrune {
@@ -15,6 +16,16 @@ public:
     ~MemoryStream() { Release(); }
     MemoryStream(const MemoryStream&) = delete;
     MemoryStream& operator=(const MemoryStream&) = delete;
+    MemoryStream(MemoryStream&& other) noexcept
+        : block_(std::exchange(other.block_, nullptr)), stream_(std::exchange(other.stream_, nullptr)) {}
+    MemoryStream& operator=(MemoryStream&& other) noexcept {
+        if (this != &other) {
+            Release();
+            block_ = std::exchange(other.block_, nullptr);
+            stream_ = std::exchange(other.stream_, nullptr);
+        }
+        return *this;
+    }
 
     // A new stream holding a copy of bytes; false (and empty) when memory or
     // the stream cannot be had. Replaces any stream held before.

@@ -22,6 +22,7 @@ bool MemoryStream::Fill(std::span<const BYTE> bytes) {
         Release();
         return false;
     }
+    ++liveMemoryStreams;
     return true;
 }
 
@@ -32,6 +33,7 @@ bool MemoryStream::CreateEmpty() {
         stream_ = nullptr;
         return false;
     }
+    ++liveMemoryStreams;
     return true;
 }
 
@@ -56,6 +58,7 @@ void MemoryStream::Release() {
         if (SUCCEEDED(GetHGlobalFromStream(stream_, &current)) && current) block_ = current;
         stream_->Release();
         stream_ = nullptr;
+        --liveMemoryStreams;
     }
     if (block_) {
         GlobalFree(block_);

@@ -10,6 +10,9 @@
 
 namespace kestrune {
 
+// Streams held right now, for leak checks.
+inline int liveMemoryStreams = 0;
+
 class MemoryStream {
 public:
     MemoryStream() = default;

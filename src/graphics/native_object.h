@@ -14,6 +14,10 @@ namespace kestrune {
 // Every method overwrites it; nothing resets it.
 inline Gdiplus::Status lastStatus = Gdiplus::Ok;
 
+// Native GDI+ objects the layer holds right now, for leak checks (GDI's own
+// object counts are not available under Wine).
+inline int liveGdiplusObjects = 0;
+
 // Stores status in lastStatus; true when it is Ok.
 inline bool RecordStatus(Gdiplus::Status status) {
     lastStatus = status;
@@ -46,6 +50,7 @@ public:
     void SetHandle(Native* native) {
         Reset();
         native_ = native;
+        if (native_) ++liveGdiplusObjects;
     }
 
     static void* AllocMemory(std::size_t size) { return Gdiplus::DllExports::GdipAlloc(size); }
@@ -55,6 +60,7 @@ protected:
     // The explicit delete: false without a flat call when already empty.
     bool DeleteNative() {
         if (!native_) return false;
+        --liveGdiplusObjects;
         return RecordStatus(ReleaseNative(std::exchange(native_, nullptr)));
     }
     // Stores the result of a creation call; a previous object is released first.
@@ -65,7 +71,9 @@ protected:
         return RecordStatus(status);
     }
     void Reset() {
-        if (native_) ReleaseNative(std::exchange(native_, nullptr));
+        if (!native_) return;
+        --liveGdiplusObjects;
+        ReleaseNative(std::exchange(native_, nullptr));
     }
 
 private:

@@ -1,7 +1,7 @@
 // Every GDI+ object and memory stream the skin routines make is released,
 // for good pictures and bad ones alike.
 #include "graphics/image.h"
-#include "graphics/text.h"
+#include "graphics/fonts.h"
 #include "picture_helpers.h"
 #include "skin/carried_pictures.h"
 #include "skin/skin_image.h"

@@ -4,7 +4,7 @@
 #include "graphics/image.h"
 #include "graphics/path.h"
 #include "graphics/pen.h"
-#include "graphics/text.h"
+#include "graphics/fonts.h"
 
 namespace kestrune {
 

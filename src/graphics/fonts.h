@@ -1,4 +1,4 @@
-// Fonts, font families and string formats for drawing text.
+// Fonts and font families, and the string formats that lay text out.
 #pragma once
 
 #include "graphics/native_object.h"

@@ -1,4 +1,4 @@
-#include "graphics/text.h"
+#include "graphics/fonts.h"
 
 namespace kestrune {
 

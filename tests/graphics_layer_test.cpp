@@ -214,6 +214,12 @@ TEST(Fonts, AMissingFamilyFallsBackToSansSerifAtTheSameSizeAndStyle) {
     EXPECT_GT(InkedPixels(font, L"Kestrune"), 50);
 }
 
+TEST(Fonts, TheWindowsTextFontDrawsWhetherOrNotItIsInstalled) {
+    Font font;
+    ASSERT_TRUE(font.Create(L"宋体", 12));
+    EXPECT_GT(InkedPixels(font, L"硬盘序列号"), 50);
+}
+
 TEST(Fonts, AFontFromADcCarriesTheGdiFontsFamilySizeAndStyle) {
     FontFamily sansSerif;
     ASSERT_TRUE(sansSerif.CreateGenericSansSerif());

@@ -19,16 +19,22 @@ std::wstring FontFamily::GetName() const {
 }
 
 bool Font::Create(const std::wstring& familyName, gdip::REAL size, INT style, Gdiplus::Unit unit) {
-    FontFamily family;
-    if (!family.Create(familyName) && !family.CreateGenericSansSerif()) {
-        SetHandle(nullptr);
-        return false;
+    FontFamily named;
+    if (named.Create(familyName) && CreateFromFamily(named, size, style, unit)) return DropFamily(named);
+    FontFamily sansSerif;
+    if (sansSerif.CreateGenericSansSerif() && CreateFromFamily(sansSerif, size, style, unit)) {
+        return DropFamily(sansSerif);
     }
-    const bool ok = CreateFromFamily(family, size, style, unit);
+    SetHandle(nullptr);
+    return false;
+}
+
+bool Font::DropFamily(FontFamily& family) {
+    // The font holds its own reference to its family; lastStatus stays the font's.
     const Gdiplus::Status creation = lastStatus;
-    family.Delete();  // the font holds its own reference to the family
+    family.Delete();
     lastStatus = creation;
-    return ok;
+    return true;
 }
 
 bool Font::CreateFromFamily(const FontFamily& family, gdip::REAL size, INT style, Gdiplus::Unit unit) {

@@ -18,8 +18,8 @@ public:
 class Font : public NativeObject<gdip::GpFont, &gdip::GdipDeleteFont> {
 public:
     // A font of the named family. When the family cannot be made (not
-    // installed), the generic sans-serif family is used at the same size and
-    // style, so the text is still drawn.
+    // installed) or has no such style, the generic sans-serif family is used
+    // at the same size and style, so the text is still drawn.
     bool Create(const std::wstring& familyName, gdip::REAL size, INT style = Gdiplus::FontStyleRegular,
                 Gdiplus::Unit unit = Gdiplus::UnitPoint);
     // The font a GDI font handle selects into dc (the DC is left as it was).
@@ -31,6 +31,7 @@ public:
 
 private:
     bool CreateFromFamily(const FontFamily& family, gdip::REAL size, INT style, Gdiplus::Unit unit);
+    static bool DropFamily(FontFamily& family);
 };
 
 class StringFormat : public NativeObject<gdip::GpStringFormat, &gdip::GdipDeleteStringFormat> {

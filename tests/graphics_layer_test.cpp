@@ -95,6 +95,19 @@ TEST(ImageSaving, AFormatNoEncoderHasGivesNoBytes) {
     EXPECT_NE(lastStatus, Gdiplus::Ok);
 }
 
+TEST(ImageSaving, AnEncoderParameterBlockIsAccepted) {
+    Image picture;
+    ASSERT_TRUE(picture.LoadFromBytes(ResourceBytes(SKIN_PICTURE)));
+    ULONG quality = 50;
+    const Gdiplus::EncoderParameter parameter{Gdiplus::EncoderQuality, 1, Gdiplus::EncoderParameterValueTypeLong,
+                                              &quality};
+    const std::vector<BYTE> jpeg =
+        picture.SaveToBytes(L"{B96B3CAE-0728-11D3-9D7B-0000F81EF32E}", std::span(&parameter, 1));
+    Image again;
+    ASSERT_TRUE(again.LoadFromBytes(jpeg));
+    EXPECT_EQ(again.GetHeight(), 608u);
+}
+
 TEST(ObjectLifecycle, DisposeEmptiesOnceAndTheObjectCanBeFilledAgain) {
     Bitmap bitmap;
     ASSERT_TRUE(bitmap.CreateEmpty(10, 5));
@@ -165,6 +178,13 @@ TEST(Bitmaps, ExportsAGdiBitmapOfItsSize) {
     ASSERT_NE(GetObjectW(exported.Get(), sizeof(info), &info), 0);
     EXPECT_EQ(info.bmWidth, 12);
     EXPECT_EQ(info.bmHeight, 7);
+}
+
+TEST(Bitmaps, MadeFromTheApplicationIcon) {
+    Bitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateFromIcon(LoadApplicationIcon()));
+    EXPECT_EQ(bitmap.GetWidth(), static_cast<UINT>(GetSystemMetrics(SM_CXICON)));
+    EXPECT_FALSE(Bitmap().CreateFromIcon(nullptr));
 }
 
 TEST(LastStatus, FollowsTheMostRecentCall) {

@@ -1,9 +1,12 @@
 // The main window's controls, created in this process so their drawing can be read.
 #include "panel/main_form.h"
+#include "graphics/image.h"
+#include "skin/skin_state.h"
 #include "toolkit/runtime.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 namespace kestrune {
@@ -117,6 +120,25 @@ TEST_F(MainWindow, TheBylineFontIsBoldCjkAt29Pixels) {
     EXPECT_NE(glyphs[1], 0xFFFF);
     SelectObject(dc, old);
     ReleaseDC(byline, dc);
+}
+
+TEST_F(MainWindow, CreationLoadsTheCarriedSkinFadedIntoTheButtonFace) {
+    EXPECT_EQ(skinState.themeColour, 0u);
+    EXPECT_EQ(skinState.skinBackColour, GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(skinState.fadeMode, 0);
+    EXPECT_TRUE(skinState.skinControls);
+    EXPECT_EQ(skinState.controlWhiteAlpha, 0);
+    EXPECT_TRUE(skinState.controlsTransparent);
+    EXPECT_FALSE(skinState.drawTrackbarFrame);
+    EXPECT_TRUE(skinState.thickHoverFrame);
+
+    ASSERT_GE(skinState.skinImage.size(), 8u);
+    EXPECT_EQ(std::memcmp(skinState.skinImage.data(), "\x89PNG\r\n\x1a\n", 8), 0);
+    Bitmap picture;
+    ASSERT_TRUE(picture.CreateFromBytes(skinState.skinImage));
+    EXPECT_EQ(picture.GetWidth(), 914u);
+    EXPECT_EQ(picture.GetHeight(), 608u);
+    picture.Dispose();
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "panel/main_form.h"
 
 #include "panel/query_runner.h"
+#include "skin/carried_pictures.h"
+#include "skin/skin_state.h"
 
 namespace kestrune {
 
@@ -95,12 +97,17 @@ HWND CreateMainWindow(int showCommand) {
 }
 
 void HandleWindowCreated(HWND window) {
-    SetUpWindowSkin(window, {}, WindowSkinOptions{.helpButton = 0, .mainMenuButton = 0});
+    SetUpWindowSkin(window, ResourceBytes(SKIN_PICTURE), WindowSkinOptions{.helpButton = 0, .mainMenuButton = 0});
     SetCloseEffect(window, 1);
 }
 
-void SetUpWindowSkin(HWND, std::span<const BYTE>, const WindowSkinOptions&) {
-    // The skin engine attaches here as its parts arrive.
+void SetUpWindowSkin(HWND, std::span<const BYTE> skinPicture, const WindowSkinOptions& options) {
+    // Every option goes on as supplied, whether or not our caller gave it.
+    COLORREF buttonFace = GetSysColor(COLOR_BTNFACE);
+    LoadSkin(L"", skinPicture, buttonFace, static_cast<COLORREF>(options.themeColour), options.fadeMode);
+    SetControlSkinOptions(true, 0, false);
+    SetThickHoverFrame(true);
+    // The window itself is attached to the skin here once attachment lands.
 }
 
 bool SetCloseEffect(HWND, std::optional<int>) {

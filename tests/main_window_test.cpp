@@ -1,6 +1,7 @@
 // The main window's controls, created in this process so their drawing can be read.
 #include "panel/main_form.h"
 #include "graphics/image.h"
+#include "remote_panel.h"
 #include "skin/skin_state.h"
 #include "toolkit/runtime.h"
 
@@ -139,6 +140,36 @@ TEST_F(MainWindow, CreationLoadsTheCarriedSkinFadedIntoTheButtonFace) {
     EXPECT_EQ(picture.GetWidth(), 914u);
     EXPECT_EQ(picture.GetHeight(), 608u);
     picture.Dispose();
+}
+
+TEST_F(MainWindow, ShowsItsSkinOnScreen) {
+    RECT area;
+    GetWindowRect(window_, &area);
+    HDC screen = GetDC(nullptr);
+    auto at = [&](int x, int y) { return GetPixel(screen, area.left + x, area.top + y); };
+
+    const COLORREF middle = at(700, 250);  // the picture, behind an empty transparent label
+    EXPECT_GT(GetBValue(middle), GetRValue(middle) + 20) << "light cyan and blue";
+
+    const COLORREF faded = at(860, 630);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_NEAR(GetRValue(faded), GetRValue(face), 24);
+    EXPECT_NEAR(GetGValue(faded), GetGValue(face), 24);
+    EXPECT_NEAR(GetBValue(faded), GetBValue(face), 24);
+
+    const COLORREF frame = at(0, 324);  // the dark outer frame line
+    EXPECT_LT(GetRValue(frame) + GetGValue(frame) + GetBValue(frame), 3 * 140);
+
+    int whiteGlyphPixels = 0;  // the close glyph's white cross at the top right
+    for (int y = 1; y < 19; ++y) {
+        for (int x = 875 - 40; x < 875 - 2; ++x) {
+            const COLORREF pixel = at(x, y);
+            whiteGlyphPixels += GetRValue(pixel) > 235 && GetGValue(pixel) > 235 && GetBValue(pixel) > 235;
+        }
+    }
+    EXPECT_GT(whiteGlyphPixels, 10);
+    ReleaseDC(nullptr, screen);
+    remote::SaveWindowScreenshot(window_, remote::SiblingPath(L"..\\..\\kestrune-skinned.png"));
 }
 
 }  // namespace

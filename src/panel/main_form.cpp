@@ -2,7 +2,9 @@
 
 #include "panel/query_runner.h"
 #include "skin/carried_pictures.h"
+#include "skin/skin_attachment.h"
 #include "skin/skin_state.h"
+#include "skin/window_properties.h"
 
 namespace kestrune {
 
@@ -101,19 +103,30 @@ void HandleWindowCreated(HWND window) {
     SetCloseEffect(window, 1);
 }
 
-void SetUpWindowSkin(HWND, std::span<const BYTE> skinPicture, const WindowSkinOptions& options) {
+void SetUpWindowSkin(HWND window, std::span<const BYTE> skinPicture, const WindowSkinOptions& options) {
     // Every option goes on as supplied, whether or not our caller gave it.
     COLORREF buttonFace = GetSysColor(COLOR_BTNFACE);
     LoadSkin(L"", skinPicture, buttonFace, static_cast<COLORREF>(options.themeColour), options.fadeMode);
     SetControlSkinOptions(true, 0, false);
     SetThickHoverFrame(true);
-    // The window itself is attached to the skin here once attachment lands.
+    SkinOptions skin;
+    skin.captionHeight = 110;
+    skin.skinCaption = 1;
+    skin.resizable = options.resizable;
+    skin.helpButton = options.helpButton;
+    skin.mainMenuButton = options.mainMenuButton;
+    skin.drawTitle = 1;
+    skin.captionBand = 0;
+    skin.windowImageMode = 3;
+    skin.captionBandAlpha = options.captionBandAlpha;
+    ApplySkin(window, skin);
 }
 
-bool SetCloseEffect(HWND, std::optional<int>) {
-    // No window is registered with the skin engine yet: there is no record to
-    // hold an effect.
-    return false;
+bool SetCloseEffect(HWND window, std::optional<int> effect) {
+    const int windowId = GetPropId(window, PROP_ID);
+    if (windowId < 1 || windowId > WindowCount()) return false;
+    WindowAt(windowId).closeEffect = effect.value_or(0);
+    return true;
 }
 
 }  // namespace kestrune

@@ -1,0 +1,43 @@
+#include "support/test_windows.h"
+
+namespace kestrune::testing {
+
+HWND CreateTestWindow(DWORD style, int x, int y, int width, int height, bool visible) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    if (!GetClassInfoExW(instance, TEST_WINDOW_CLASS, &windowClass)) {
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        windowClass.lpszClassName = TEST_WINDOW_CLASS;
+        RegisterClassExW(&windowClass);
+    }
+    HWND window = CreateWindowExW(0, TEST_WINDOW_CLASS, L"", style, x, y, width, height, nullptr, nullptr, instance, nullptr);
+    if (window && visible) {
+        ShowWindow(window, SW_SHOW);
+        UpdateWindow(window);
+    }
+    return window;
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void TestWindows::DestroyAll() {
+    for (HWND window : windows_) {
+        if (IsWindow(window)) DestroyWindow(window);
+    }
+    windows_.clear();
+    PumpMessages();
+}
+
+}  // namespace kestrune::testing

@@ -1,0 +1,38 @@
+// Plain top-level windows for the skin engine's tests, destroyed with the holder.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace kestrune::testing {
+
+inline constexpr const wchar_t* TEST_WINDOW_CLASS = L"KestruneTestWindow";
+
+// A window of the test class: DefWindowProc behaviour, button-face background.
+HWND CreateTestWindow(DWORD style, int x, int y, int width, int height, bool visible = false);
+
+// Runs the messages waiting on this thread (a WM_QUIT is dropped).
+void PumpMessages();
+
+class TestWindows {
+public:
+    TestWindows() = default;
+    ~TestWindows() { DestroyAll(); }
+    TestWindows(const TestWindows&) = delete;
+    TestWindows& operator=(const TestWindows&) = delete;
+
+    HWND Add(HWND window) {
+        windows_.push_back(window);
+        return window;
+    }
+    void DestroyAll();
+    HWND Create(DWORD style, int width = 400, int height = 300, bool visible = false) {
+        return Add(CreateTestWindow(style, 60, 60, width, height, visible));
+    }
+
+private:
+    std::vector<HWND> windows_;
+};
+
+}  // namespace kestrune::testing

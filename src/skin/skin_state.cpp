@@ -1,7 +1,10 @@
 #include "skin/skin_state.h"
 
 #include "graphics/image.h"
+#include "skin/frame_rendering.h"
 #include "skin/skin_image.h"
+#include "skin/window_invalidation.h"
+#include "skin/window_record.h"
 
 namespace kestrune {
 namespace {
@@ -65,6 +68,15 @@ void SetControlSkinOptions(bool skinControls, std::optional<int> controlWhiteAlp
 
 void SetThickHoverFrame(bool thick) { skinState.thickHoverFrame = thick; }
 
-void RepaintSkinnedWindows() {}
+void RepaintSkinnedWindows() {
+    for (int id = 1; id <= WindowCount(); ++id) {
+        const HWND window = WindowAt(id).hwnd;
+        if (!IsWindowVisible(window)) continue;
+        RedrawSkin(id, nullptr, false);
+        InvalidateRect(window, nullptr, FALSE);
+        MarkControlBackgroundsStale(window, false);
+        InvalidateVisibleChildren(window);
+    }
+}
 
 }  // namespace kestrune

@@ -55,8 +55,8 @@ void SetControlSkinOptions(bool skinControls, std::optional<int> controlWhiteAlp
 
 void SetThickHoverFrame(bool thick);
 
-// Rebuilds and invalidates every visible skinned window after the skin
-// changed. No window is skinned yet, so there is nothing to repaint.
+// Rebuilds and invalidates every visible skinned window, its controls and the
+// cached control backgrounds after the skin changed.
 void RepaintSkinnedWindows();
 
 }  // namespace kestrune

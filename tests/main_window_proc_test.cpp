@@ -1,6 +1,7 @@
 // The skinned window's procedure: state flags, cached painting and detaching.
 #include "skin/main_window_proc.h"
 #include "skin/skin_attachment.h"
+#include "skin/skin_state.h"
 #include "skin/window_properties.h"
 #include "skin/window_record.h"
 #include "support/test_windows.h"
@@ -20,10 +21,14 @@ constexpr DWORD STYLE = WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 class SkinnedWindow : public ::testing::Test {
 protected:
-    void SetUp() override { firstSizePending = false; }
+    void SetUp() override {
+        firstSizePending = false;
+        SetControlSkinOptions(true, 0, false);  // the program's settings: controls drawn over the skin
+    }
     void TearDown() override {
         windows_.DestroyAll();
         EXPECT_EQ(WindowCount(), 0);
+        ResetSkinState();
     }
 
     HWND Skinned(bool visible, int width = 400, int height = 300) {
@@ -99,7 +104,9 @@ TEST_F(SkinnedWindow, ResizingAndUncoveringLeaveOnlyTheCurrentSkinObjects) {
     }
     HGDIOBJ current = SkinBitmap(window);
     for (HGDIOBJ old : earlier) {
-        if (old != current) EXPECT_EQ(GetObjectType(old), 0u);
+        if (old != current) {
+            EXPECT_EQ(GetObjectType(old), 0u);
+        }
     }
     EXPECT_EQ(GetObjectType(current), static_cast<DWORD>(OBJ_BITMAP));
     EXPECT_EQ(GetObjectType(record.backgroundDc), static_cast<DWORD>(OBJ_MEMDC));
@@ -119,7 +126,7 @@ TEST_F(SkinnedWindow, DestructionLeavesNoDcBitmapOrBrushBehind) {
                                   reinterpret_cast<HGDIOBJ>(GetPropValue(report, PROP_BRUSH)),
                                   reinterpret_cast<HGDIOBJ>(GetPropValue(report, PROP_BRUSH_BITMAP))};
     if (record.captionCacheDc) owned.push_back(record.captionCacheDc);
-    for (HGDIOBJ object : owned) ASSERT_NE(GetObjectType(object), 0u);
+    for (std::size_t i = 0; i < owned.size(); ++i) ASSERT_NE(GetObjectType(owned[i]), 0u) << "object " << i;
 
     DestroyWindow(window);
     EXPECT_EQ(WindowCount(), 0);

@@ -43,6 +43,7 @@ protected:
         RECT controlArea, windowArea, area;
         GetWindowRect(control, &controlArea);
         GetWindowRect(window_, &windowArea);
+        InflateRect(&windowArea, -3, -3);  // inside the skin's frame lines
         IntersectRect(&area, &controlArea, &windowArea);
         std::vector<COLORREF> pixels;
         HDC screen = GetDC(nullptr);

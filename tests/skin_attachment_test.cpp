@@ -110,21 +110,21 @@ constexpr DWORD BOXES = WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 INSTANTIATE_TEST_SUITE_P(Strips, CaptionStrip, ::testing::Values(
     StripCase{"CloseOnly", WS_POPUP, {}, {CLOSE_BUTTON}, 41},
     StripCase{"MinimiseMaximiseClose", BOXES, {}, {MINIMIZE_BUTTON, MAXIMIZE_BUTTON, CLOSE_BUTTON}, 95},
-    StripCase{"NoSkinCaptionNoClose", BOXES, WithSkinCaption(0), {MINIMIZE_BUTTON, MAXIMIZE_BUTTON}, 55},
+    StripCase{"NoSkinCaptionNoClose", BOXES, WithSkinCaption(0), {MINIMIZE_BUTTON, MAXIMIZE_BUTTON}, 56},
     StripCase{"CloseKeptWithZero", WS_POPUP, WithHiddenClose(0), {CLOSE_BUTTON}, 41},
-    StripCase{"CloseHidden", BOXES, WithHiddenClose(1), {MINIMIZE_BUTTON, MAXIMIZE_BUTTON}, 55},
+    StripCase{"CloseHidden", BOXES, WithHiddenClose(1), {MINIMIZE_BUTTON, MAXIMIZE_BUTTON}, 56},
     StripCase{"EveryButton", BOXES, WithEveryButton(),
               {HELP_BUTTON, MAIN_MENU_BUTTON, MINIMIZE_BUTTON, MAXIMIZE_BUTTON, CLOSE_BUTTON}, 149}),
     [](const auto& info) { return std::string(info.param.id); });
 
 TEST_F(SkinAttachment, TwiceOnOneWindowLeavesOneRecordAndOneSubclassing) {
     HWND window = windows_.Create(BOXES);
-    const LONG_PTR original = GetWindowLongPtrW(window, GWLP_WNDPROC);
     ApplySkin(window);
     ApplySkin(window);
     EXPECT_EQ(WindowCount(), 1);
     EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(MainWindowProc));
-    EXPECT_EQ(GetPropValue(window, PROP_PREVIOUS_PROC), original);
+    EXPECT_NE(GetPropValue(window, PROP_PREVIOUS_PROC), reinterpret_cast<LONG_PTR>(MainWindowProc));
+    EXPECT_EQ(SendMessageW(window, testing::TEST_PING, 0, 0), testing::TEST_PING_ANSWER) << "reaches the window's own procedure";
     EXPECT_EQ(GetPropId(window, PROP_ID), 1);
 }
 
@@ -139,11 +139,11 @@ TEST_F(SkinAttachment, ClearsClipChildrenAndAddsTheSystemMenu) {
 
 TEST_F(SkinAttachment, DetachingRestoresTheProcedureBeforeTheWindowGoes) {
     HWND window = windows_.Create(WS_POPUP);
-    const LONG_PTR original = GetWindowLongPtrW(window, GWLP_WNDPROC);
     ApplySkin(window);
     DetachSkin(window);
     EXPECT_EQ(WindowCount(), 0);
-    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), original);
+    EXPECT_NE(GetWindowLongPtrW(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(MainWindowProc));
+    EXPECT_EQ(SendMessageW(window, testing::TEST_PING, 0, 0), testing::TEST_PING_ANSWER);
 }
 
 }  // namespace

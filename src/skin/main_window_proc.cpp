@@ -7,6 +7,8 @@
 #include "skin/drawing_primitives.h"
 #include "skin/skin_geometry.h"
 #include "skin/frame_rendering.h"
+#include "skin/title_rendering.h"
+#include "skin/window_invalidation.h"
 #include "skin/skin_attachment.h"
 #include "skin/skin_state.h"
 #include "skin/window_properties.h"
@@ -128,6 +130,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         if (record.closeEffect == PULSE_AND_FADE) CloseAnimationPulse(window);
         else if (record.closeEffect == SHRINK_AND_FADE) CloseAnimationShrink(window);
+        break;
+    case WM_DESTROY:
+        // The children still exist here; the colour brushes they were handed
+        // go with the window, whether or not a control skin owns the child.
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            FreeControlBrush(child);
+        }
         break;
     case WM_NCDESTROY:
         DetachSkin(window);
@@ -321,8 +330,6 @@ void DetachSkin(HWND window) {
     const int windowId = FindWindowRecord(window);
     if (windowId == 0) return;
     WindowRecord& record = WindowAt(windowId);
-    // Every child's colour brush goes, registered edit or not: none may outlive the window.
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) FreeControlBrush(child);
     for (const EditRecord& edit : record.edits) FreeControlBrush(edit.hwnd);
     ReleaseWindowDcs(record);
     SetWindowLongPtrW(window, GWLP_WNDPROC, GetPropValue(window, PROP_PREVIOUS_PROC));

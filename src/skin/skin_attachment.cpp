@@ -148,7 +148,7 @@ void LayoutStatusArea(int windowId) {
     record.statusRect = {BORDER_WIDTH, top, client.right - BORDER_WIDTH, top + record.statusHeight};
     int x = record.statusRect.left;
     for (StatusItem& item : record.statusItems) {
-        const int right = item.width < 0 ? record.statusRect.right : std::min(x + item.width, record.statusRect.right);
+        const LONG right = item.width < 0 ? record.statusRect.right : std::min<LONG>(x + item.width, record.statusRect.right);
         item.rect = {x, top, right, record.statusRect.bottom};
         x = right;
     }

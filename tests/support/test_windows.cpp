@@ -2,13 +2,18 @@
 
 namespace kestrune::testing {
 
+LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TEST_PING) return TEST_PING_ANSWER;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 HWND CreateTestWindow(DWORD style, int x, int y, int width, int height, bool visible) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     if (!GetClassInfoExW(instance, TEST_WINDOW_CLASS, &windowClass)) {
         windowClass.cbSize = sizeof windowClass;
         windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpfnWndProc = TestWindowProc;
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);

@@ -9,6 +9,13 @@ namespace kestrune::testing {
 
 inline constexpr const wchar_t* TEST_WINDOW_CLASS = L"KestruneTestWindow";
 
+// A message the test class's own procedure answers, to tell it is reached.
+inline constexpr UINT TEST_PING = WM_APP + 7;
+inline constexpr LRESULT TEST_PING_ANSWER = 0x5EED;
+
+// The test class's procedure: DefWindowProcW's behaviour, and TEST_PING.
+LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // A window of the test class: DefWindowProc behaviour, button-face background.
 HWND CreateTestWindow(DWORD style, int x, int y, int width, int height, bool visible = false);
 

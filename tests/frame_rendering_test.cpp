@@ -344,6 +344,9 @@ TEST_F(FrameRendering, RedrawsAndReleasesLeaveNoObjectBehind) {
     const int gdiplusObjects = liveGdiplusObjects, registered = RegisteredMemoryDcCount();
     SetWindowTextW(window_, L"Kestrune");
     for (int round = 0; round < 50; ++round) {
+        // Outlined, glowing and plain titles in turn.
+        Record().titleGlow = round % 3 == 1;
+        Record().titleEffectColour = round % 3 == 2 ? -1 : 0x808080;
         std::vector<HGDIOBJ> made;
         for (int redraw = 0; redraw < 2; ++redraw) {
             RedrawSkin(1, nullptr, redraw == 1);

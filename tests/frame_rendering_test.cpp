@@ -306,10 +306,47 @@ TEST_F(FrameRendering, TheMaximiseButtonShowsTheRestoreGlyphExactlyWhileMaximise
     }
 }
 
+// The band a caption button and its separators cover.
+Pixels AroundCaptionButton(int index) {
+    const RECT button = CaptionButtonRect(1, index);
+    return Crop(ReadPixels(WindowAt(1).backgroundDc), button.left - 2, 0, Width(button) + 4, Height(button) + 3);
+}
+
+TEST_F(FrameRendering, AFadedOutOrReleasedButtonLooksAsBefore) {
+    const struct {
+        const char* what;
+        std::function<void(int)> draw;
+    } sequences[] = {
+        {"hover 240, then faded to 0",
+         [](int i) {
+             for (int alpha = 30; alpha <= 240; alpha += 30) DrawCaptionButton(1, i, nullptr, false, false, alpha);
+             DrawCaptionButton(1, i, nullptr, false, false, 0);
+         }},
+        {"pressed, then released",
+         [](int i) {
+             DrawCaptionButton(1, i, nullptr, false, true, 0);
+             DrawCaptionButton(1, i, nullptr, false, false, 0);
+         }},
+    };
+    RedrawSkin(1, nullptr, false);
+    for (int i = 1; i <= 3; ++i) {
+        DrawCaptionButton(1, i, nullptr, false, false, 0);
+        const Pixels before = AroundCaptionButton(i);
+        for (const auto& sequence : sequences) {
+            SCOPED_TRACE(testing::Message() << "button " << i << ": " << sequence.what);
+            sequence.draw(i);
+            EXPECT_EQ(AroundCaptionButton(i), before);
+        }
+    }
+}
+
 TEST_F(FrameRendering, RedrawsAndReleasesLeaveNoObjectBehind) {
     const int gdiplusObjects = liveGdiplusObjects, registered = RegisteredMemoryDcCount();
     SetWindowTextW(window_, L"Kestrune");
     for (int round = 0; round < 50; ++round) {
+        // Outlined, glowing and plain titles in turn.
+        Record().titleGlow = round % 3 == 1;
+        Record().titleEffectColour = round % 3 == 2 ? -1 : 0x808080;
         std::vector<HGDIOBJ> made;
         for (int redraw = 0; redraw < 2; ++redraw) {
             RedrawSkin(1, nullptr, redraw == 1);

@@ -2,7 +2,6 @@
 
 #include "graphics/brushes.h"
 #include "graphics/fonts.h"
-#include "graphics/gdi_handle.h"
 #include "graphics/graphics.h"
 #include "skin/canvas.h"
 #include "skin/caption_rendering.h"

@@ -94,7 +94,7 @@ TEST_F(SkinnedWindow, ResizingAndUncoveringLeaveOnlyTheCurrentSkinObjects) {
     HWND window = Skinned(true);
     WindowRecord& record = RecordOf(window);
     std::vector<HGDIOBJ> earlier;
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 8; ++round) {
         earlier.push_back(SkinBitmap(window));
         SetWindowPos(window, nullptr, 0, 0, 400 + round * 7, 300 + round * 3, SWP_NOMOVE | SWP_NOZORDER);
         HWND cover = testing::CreateTestWindow(WS_POPUP, 60, 60, 300, 200, true);

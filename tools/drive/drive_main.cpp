@@ -2,7 +2,6 @@
 // each button's caption and report, saves a screenshot and closes the program.
 //   kestrune-drive [screenshot.png]
 #include "remote_panel.h"
-#include "toolkit/runtime.h"
 #include "toolkit/text.h"
 
 #include <cstdio>
@@ -23,13 +22,14 @@ int wmain(int argc, wchar_t** argv) {
         Print(L"kestrune-drive: the program did not open its window\n");
         return 1;
     }
+    int status = 0;
     for (const QueryButton& button : QUERY_BUTTONS) {
         HWND control = MainFormControl(program.window(), button.button);
-        std::wstring report = remote::PressQueryButton(program.window(), button);
-        Print(L"== " + GetWindowTextString(control) + L" ==\n" + report + L"\n\n");
+        std::optional<std::wstring> report = remote::PressQueryButton(program.window(), button);
+        if (!report) status = 1;
+        Print(L"== " + GetWindowTextString(control) + L" ==\n" + report.value_or(L"(no answer in time)") + L"\n\n");
         std::fflush(stdout);
     }
-    int status = 0;
     if (argc > 1) {
         Sleep(300);  // let the last repaints reach the screen
         if (remote::SaveWindowScreenshot(program.window(), argv[1])) {

@@ -59,10 +59,13 @@ HWND FindMainWindow(DWORD processId) {
     return nullptr;
 }
 
-void PressButton(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+bool PressButton(HWND button, UINT timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
 
-std::wstring PressQueryButton(HWND window, const QueryButton& button) {
-    PressButton(MainFormControl(window, button.button));
+std::optional<std::wstring> PressQueryButton(HWND window, const QueryButton& button, UINT timeoutMs) {
+    if (!PressButton(MainFormControl(window, button.button), timeoutMs)) return std::nullopt;
     return GetWindowTextString(MainFormControl(window, button.target));
 }
 

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace kestrune::remote {
@@ -35,12 +36,15 @@ private:
 // The main window of process processId, or null.
 HWND FindMainWindow(DWORD processId);
 
-// Presses a query button the way a keyboard or mouse press does (BM_CLICK) and
-// returns once its handler has finished.
-void PressButton(HWND button);
+inline constexpr UINT PRESS_TIMEOUT_MS = 30000;
 
-// Presses the query button and returns the text of its target control.
-std::wstring PressQueryButton(HWND window, const QueryButton& button);
+// Presses a button the way a keyboard or mouse press does (BM_CLICK) and
+// returns once its handler has finished; false when it did not finish in time.
+bool PressButton(HWND button, UINT timeoutMs = PRESS_TIMEOUT_MS);
+
+// Presses the query button and returns the text of its target control, or
+// nothing when the query did not finish in time.
+std::optional<std::wstring> PressQueryButton(HWND window, const QueryButton& button, UINT timeoutMs = PRESS_TIMEOUT_MS);
 
 // The program's kestrune.exe beside the running executable.
 std::wstring SiblingPath(const wchar_t* fileName);

@@ -242,6 +242,32 @@ TEST_F(CaptionButtons, ADoubleClickInTheCaptionBandMaximisesOnlyAResizableWindow
     }
 }
 
+TEST_F(CaptionButtons, TrackingSizesAndTheFullScreenCorrection) {
+    HWND window = Skinned();
+    WindowRecord& record = RecordOf(window);
+    MINMAXINFO info{};
+    info.ptMaxSize = {1111, 999};
+    SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 200);
+    EXPECT_EQ(info.ptMinTrackSize.y, 150);
+    EXPECT_EQ(info.ptMaxTrackSize.x, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(info.ptMaxTrackSize.y, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(info.ptMaxSize.x, 1111) << "left as the system filled it";
+
+    // Sized over the whole screen by someone else: the window counts as maximised
+    // and keeps clear of the taskbar.
+    ASSERT_FALSE(record.maximized);
+    SetWindowPos(window, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER);
+    EXPECT_TRUE(record.maximized);
+    RECT taskbar{};
+    if (HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr)) GetWindowRect(tray, &taskbar);
+    const SIZE expected = MaximizedSize({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, taskbar);
+    RECT now;
+    GetWindowRect(window, &now);
+    EXPECT_EQ(now.right - now.left, expected.cx);
+    EXPECT_EQ(now.bottom - now.top, expected.cy);
+}
+
 TEST(MaximisedSize, FollowsTheTaskbar) {
     const SIZE screen{1024, 768};
     const struct {

@@ -22,6 +22,9 @@ inline constexpr const wchar_t* MAXIMISE_GLYPH = L"MAXIMISE_GLYPH";
 inline constexpr const wchar_t* RESTORE_GLYPH = L"RESTORE_GLYPH";
 inline constexpr const wchar_t* CLOSE_GLYPH = L"CLOSE_GLYPH";
 
+// The working-set trim helper program (tools/trim), written out and run by TrimWorkingSet.
+inline constexpr const wchar_t* TRIM_PROGRAM_IMAGE = L"TRIM_PROGRAM_IMAGE";
+
 // Icon resources: the application icon, and the name tried when it is missing.
 inline constexpr WORD APPLICATION_ICON_ID = 0x81;
 inline constexpr const wchar_t* DEFAULT_ICON = L"DEFAULT_ICON";

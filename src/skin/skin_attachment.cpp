@@ -1,6 +1,7 @@
 #include "skin/skin_attachment.h"
 
 #include "graphics/fonts.h"
+#include "skin/caption_interaction.h"
 #include "skin/carried_pictures.h"
 #include "skin/control_installers.h"
 #include "skin/drawing_primitives.h"
@@ -57,6 +58,7 @@ void ApplySkin(HWND window, const SkinOptions& options) {
     SetWindowLongW(window, GWL_STYLE, style & ~WS_CLIPCHILDREN);
     RECT client;
     GetClientRect(window, &client);
+    if (!recordedCaptionButtonAction) recordedCaptionButtonAction = PerformCaptionButtonAction;
     BORDER_WIDTH = 3;
 
     record->hwnd = window;

@@ -44,6 +44,12 @@ struct ContainerRecord {
     bool backgroundStale = false, canvasStale = false;
 };
 
+// One running hover fade of a caption button.
+struct FadeState {
+    int button = 0;  // 1-based caption button, 0 when idle
+    int step = 0;    // 0 to 8
+};
+
 struct StatusItem {
     std::wstring text;
     int width = -1;  // -1: the rest of the row
@@ -104,7 +110,9 @@ struct WindowRecord {
     int hotKind = 0;
     HWND lastHotControl = nullptr;
     std::vector<ContainerRecord> containers;
-    bool mouseInside = false, fadeIn = false, fadeOut = false, hoverTimerOn = false;
+    bool mouseInside = false;
+    FadeState fadeIn, fadeOut;
+    bool hoverTimerOn = false;
     int clientWidth = 0, clientHeight = 0;
 };
 

@@ -225,7 +225,9 @@ LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_MOUSELEAVE:
         window.lastHotControl = nullptr;
-        RepaintButton(button, record->focused ? ODS_FOCUS : 0, false);
+        // Leaving while the button is held down (the pointer dragged off) keeps the pushed look.
+        RepaintButton(button, (record->focused ? ODS_FOCUS : 0) | (record->mouseDown && !indicator ? ODS_SELECTED : 0),
+                      false);
         break;
     case WM_LBUTTONDOWN:
         record->mouseDown = true;

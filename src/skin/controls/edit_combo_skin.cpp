@@ -218,12 +218,13 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_NCLBUTTONDOWN:
     case WM_MOUSEWHEEL:
+    case WM_KEYDOWN: {
+        if (message == WM_KEYDOWN && transparent && !HasScrollStyle(edit)) InvalidateRect(edit, nullptr, TRUE);
+        // The bars show where the edit is once it has scrolled.
+        const LRESULT result = PassOn(edit, message, wParam, lParam);
         RefreshBars(*record);
-        break;
-    case WM_KEYDOWN:
-        if (transparent && !HasScrollStyle(edit)) InvalidateRect(edit, nullptr, TRUE);
-        RefreshBars(*record);
-        break;
+        return result;
+    }
     case WM_VSCROLL:
     case WM_HSCROLL: {
         if (transparent) InvalidateRect(edit, nullptr, TRUE);

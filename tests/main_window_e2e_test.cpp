@@ -70,8 +70,17 @@ TEST_F(RunningProgram, OpensItsBorderlessWindowWithTheWholeForm) {
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
     EXPECT_EQ(GetWindowTextString(window()), L"");
 
+    // The form's controls in their order, and one emulated scroll bar over each report edit.
     std::vector<HWND> children;
-    for (HWND child = GetWindow(window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
+    int scrollBars = 0;
+    for (HWND child = GetWindow(window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetPropW(child, L"Mngd_zct")) {
+            ++scrollBars;
+            continue;
+        }
+        children.push_back(child);
+    }
+    EXPECT_EQ(scrollBars, 5);
     ASSERT_EQ(children.size(), FORM.size());
     for (std::size_t i = 0; i < FORM.size(); ++i) {
         SCOPED_TRACE(::testing::Message() << "control " << i + 1);

@@ -140,7 +140,7 @@ TEST_F(SkinnedWindow, DetachingRenumbersTheWindowsAndTheirControls) {
         windows[i] = Skinned(false);
         for (int c = 0; c < 2; ++c) {
             HWND button = CreateWindowExW(0, L"Button", L"", WS_CHILD, 0, 0, 10, 10, windows[i], nullptr, nullptr, nullptr);
-            WindowAt(i + 1).buttons.push_back({button});
+            WindowAt(i + 1).buttons.emplace_back().hwnd = button;
             SetPropValue(button, PROP_OWNER_ID, i + 1);
             controls[i].push_back(button);
         }

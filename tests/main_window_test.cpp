@@ -3,6 +3,8 @@
 #include "graphics/image.h"
 #include "remote_panel.h"
 #include "skin/skin_state.h"
+#include "skin/window_record.h"
+#include "skin/window_properties.h"
 #include "toolkit/runtime.h"
 
 #include <gtest/gtest.h>
@@ -171,6 +173,47 @@ TEST_F(MainWindow, ShowsItsSkinOnScreen) {
     EXPECT_GT(whiteGlyphPixels, 10);
     ReleaseDC(nullptr, screen);
     remote::SaveWindowScreenshot(window_, remote::SiblingPath(L"..\\..\\kestrune-skinned.png"));
+}
+
+// The 显卡 report is longer than its edit: its emulated bar shows it can be
+// scrolled to the last line, and a screenshot shows a hovered button and the
+// focused, scrolled edit.
+TEST_F(MainWindow, TheVideoReportScrollsToItsLastLineUnderTheEmulatedBar) {
+    HWND button = FindWindowExW(window_, nullptr, nullptr, L"显卡");
+    ASSERT_NE(button, nullptr);
+    HWND edit = GetWindow(button, GW_HWNDNEXT);
+    ASSERT_NE(edit, nullptr);
+    remote::PressButton(button);
+    Settle();
+    const int lines = static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
+    ASSERT_GT(lines, 2);
+    SetFocus(edit);
+    SendMessageW(edit, WM_VSCROLL, SB_BOTTOM, 0);
+    Settle();
+    RECT client;
+    GetClientRect(edit, &client);
+    const int lastVisible = HIWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2, client.bottom - 2)));
+    EXPECT_EQ(lastVisible, lines - 1) << "the last line is in view";
+
+    const WindowRecord& record = WindowAt(GetPropId(window_, PROP_ID));
+    const EditRecord& report = record.edits.at(static_cast<std::size_t>(GetPropId(edit, PROP_ID) - 1));
+    ASSERT_NE(report.vScrollBar, nullptr);
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    GetScrollBarInfo(edit, OBJID_VSCROLL, &info);
+    EXPECT_EQ(report.vScrollParts[2].top, info.xyThumbTop) << "the emulated thumb is at the bottom too";
+    EXPECT_EQ(report.vScrollParts[2].bottom, info.xyThumbBottom);
+
+    HWND hovered = FindWindowExW(window_, nullptr, nullptr, L"主板");
+    RECT box;
+    GetWindowRect(hovered, &box);
+    SetCursorPos(box.left + 20, box.top + 10);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &move, sizeof(INPUT));
+    for (int i = 0; i < 20; ++i) Settle();
+    remote::SaveWindowScreenshot(window_, remote::SiblingPath(L"..\\..\\kestrune-controls.png"));
 }
 
 }  // namespace

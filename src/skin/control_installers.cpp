@@ -1,12 +1,12 @@
 #include "skin/control_installers.h"
 
+#include "skin/controls/button_skin.h"
+#include "skin/controls/edit_combo_skin.h"
+
 namespace kestrune {
 
 // The control skins arrive one family at a time; until a family's skin is
 // built its installer leaves those controls with their own look.
-void InstallPushButtonSkins(int, HWND) {}
-void InstallCheckRadioSkins(int, HWND) {}
-void InstallEditComboSkins(int, HWND) {}
 void SkinTrackbars(int, HWND) {}
 void SkinProgressBars(int, HWND) {}
 void SkinListControls(int, HWND) {}

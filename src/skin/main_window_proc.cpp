@@ -2,7 +2,9 @@
 
 #include "skin/caption_interaction.h"
 #include "skin/close_animation.h"
+#include "skin/controls/button_skin.h"
 #include "skin/controls/edit_combo_skin.h"
+#include "skin/controls/scroll_bar_skin.h"
 #include "skin/canvas.h"
 #include "skin/drawing_primitives.h"
 #include "skin/skin_geometry.h"
@@ -78,6 +80,10 @@ void RestoreFromCanvas(const WindowRecord& record) {
 }
 
 void NotifyFromChild(HWND control, UINT code) {
+    if (control && code == EN_CHANGE && GetClassNameText(control) == L"Edit") {
+        PaintEmulatedVScrollBar(control, HOT_NONE);  // new text moves the thumb
+        PaintEmulatedHScrollBar(control, HOT_NONE);
+    }
     if (!control || !ControlsTransparentAndSkinned()) return;
     const std::wstring kind = GetClassNameText(control);
     if (kind == L"Edit") {
@@ -323,7 +329,9 @@ void DispatchDrawItem(int windowId, const DRAWITEMSTRUCT& drawItem) {
     const int buttonId = GetPropId(drawItem.hwndItem, PROP_ID);
     WindowRecord& record = WindowAt(windowId);
     if (buttonId < 1 || buttonId > static_cast<int>(record.buttons.size())) return;
-    // Push buttons are painted here once their skin is installed.
+    const ButtonRecord& button = record.buttons[buttonId - 1];
+    if (button.hwnd != drawItem.hwndItem || button.kind != PUSH_BUTTON) return;
+    PaintPushButton(drawItem.hwndItem, drawItem.hDC, drawItem.itemState, drawItem.rcItem);
 }
 
 void DetachSkin(HWND window) {

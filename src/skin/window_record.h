@@ -29,9 +29,35 @@ struct CaptionButton {
 
 // Per-kind control records; each begins with the control's handle. The control
 // skins add their own fields.
-struct ButtonRecord { HWND hwnd = nullptr; };
-struct EditRecord { HWND hwnd = nullptr; };
-struct ComboRecord { HWND hwnd = nullptr; };
+enum ButtonKind { PUSH_BUTTON = 0, RADIO_BUTTON = 4, CHECK_BOX = 5 };
+
+struct ButtonRecord {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    int kind = PUSH_BUTTON;
+    std::wstring text;
+    bool focused = false;
+    std::wstring fontName = L"宋体";
+    int fontSize = 12;
+    int fontStyle = 0;
+    bool mouseDown = false;
+    int textEffectColour = -1;  // negative: plain text
+};
+struct EditRecord {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool focused = false;
+    bool mouseDown = false;
+    HWND vScrollBar = nullptr;
+    HWND hScrollBar = nullptr;
+    RECT vScrollParts[3]{};
+    RECT hScrollParts[3]{};
+};
+struct ComboRecord {
+    HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool focused = false;
+};
 struct ListRecord { HWND hwnd = nullptr; bool stale = false; };
 struct TrackbarRecord { HWND hwnd = nullptr; };
 struct ProgressRecord { HWND hwnd = nullptr; };
@@ -109,6 +135,7 @@ struct WindowRecord {
     HDC backgroundDc = nullptr, captionCacheDc = nullptr, statusCacheDc = nullptr, canvasDc = nullptr;
     int hotKind = 0;
     HWND lastHotControl = nullptr;
+    HWND hotParent = nullptr;  // parent of the edit last drawn hovered
     std::vector<ContainerRecord> containers;
     bool mouseInside = false;
     FadeState fadeIn, fadeOut;

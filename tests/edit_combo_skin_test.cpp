@@ -1,0 +1,293 @@
+// Edit and combo box skins and the emulated scroll bars, on real windows with
+// real keyboard and pointer input.
+#include "graphics/native_object.h"
+#include "skin/canvas.h"
+#include "skin/colour.h"
+#include "skin/controls/edit_combo_skin.h"
+#include "skin/controls/scroll_bar_skin.h"
+#include "skin/skin_attachment.h"
+#include "skin/skin_state.h"
+#include "skin/window_properties.h"
+#include "skin/window_record.h"
+#include "skin_test_windows.h"
+#include "support/test_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace kestrune {
+namespace {
+
+using testing::PumpMessages;
+using testing_windows::MemorySurface;
+using testing_windows::Pixels;
+using testing_windows::ReadPixels;
+
+bool PumpUntil(const std::function<bool()>& done) {
+    for (int round = 0; round < 200; ++round) {
+        PumpMessages();
+        if (done()) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+void Settle() { PumpUntil([] { return false; }); }
+
+void SendInputs(std::initializer_list<INPUT> inputs) {
+    std::vector<INPUT> list(inputs);
+    SendInput(static_cast<UINT>(list.size()), list.data(), sizeof(INPUT));
+}
+
+INPUT Key(WORD key, bool up = false) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT Mouse(DWORD flags, DWORD data = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.mouseData = data;
+    return input;
+}
+
+// A pointer move to a point of the window, in absolute input coordinates.
+INPUT Absolute(HWND window, int x, int y) {
+    RECT box;
+    GetWindowRect(window, &box);
+    INPUT input = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    input.mi.dx = (box.left + x) * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
+    input.mi.dy = (box.top + y) * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
+    return input;
+}
+
+// What the window shows on screen, frame included.
+Pixels WindowPixels(HWND window) {
+    RECT box;
+    GetWindowRect(window, &box);
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    MemorySurface surface(width, height);
+    HDC screen = GetWindowDC(window);
+    BitBlt(surface.Dc(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    ReleaseDC(window, screen);
+    return ReadPixels(surface.Dc());
+}
+
+// colour at alpha over background, 0x00RRGGBB from a Windows colour.
+std::uint32_t Over(std::uint32_t background, COLORREF colour, int alpha) {
+    auto mix = [&](int shift, int channel) {
+        const int under = static_cast<int>((background >> shift) & 0xFF);
+        return static_cast<std::uint32_t>((channel * alpha + under * (255 - alpha) + 127) / 255) << shift;
+    };
+    return mix(16, GetRValue(colour)) | mix(8, GetGValue(colour)) | mix(0, GetBValue(colour));
+}
+
+bool Near(std::uint32_t a, std::uint32_t b) {
+    for (int shift : {0, 8, 16}) {
+        if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 3) return false;
+    }
+    return true;
+}
+
+std::wstring Lines(int count) {
+    std::wstring text;
+    for (int i = 1; i <= count; ++i) text += L"line " + std::to_wstring(i) + L" of a long report, wide enough\r\n";
+    return text;
+}
+
+class EditSkin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetControlSkinOptions(true, 0, true);
+        parent_ = windows_.Create(WS_POPUP, 420, 320);
+        edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", Lines(40).c_str(),
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                    ES_AUTOHSCROLL | ES_WANTRETURN,
+                                20, 40, 200, 120, parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        plain_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 240, 40, 150,
+                                 24, parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        combo_ = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 240, 90, 150, 200,
+                                 parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        for (const wchar_t* item : {L"first", L"second", L"third"}) {
+            SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        }
+        SendMessageW(combo_, CB_SETCURSEL, 1, 0);
+        ApplySkin(parent_);
+        SetWindowPos(parent_, HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        SetForegroundWindow(parent_);
+        UpdateWindow(parent_);
+        Settle();
+    }
+    void TearDown() override {
+        windows_.DestroyAll();
+        ResetSkinState();
+    }
+
+    WindowRecord& Record() { return WindowAt(GetPropId(parent_, PROP_ID)); }
+    EditRecord& EditOf(HWND edit) { return Record().edits.at(static_cast<std::size_t>(GetPropId(edit, PROP_ID) - 1)); }
+
+    // The skin background at a point of the control's window rectangle.
+    std::uint32_t SkinAt(HWND control, int x, int y) {
+        RECT box, outer;
+        GetWindowRect(control, &box);
+        GetWindowRect(parent_, &outer);
+        const COLORREF colour = GetPixel(Record().backgroundDc, box.left - outer.left + x, box.top - outer.top + y);
+        return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    }
+
+    RECT VBarRect() { return VInfo().rcScrollBar; }
+
+    SCROLLBARINFO VInfo() {
+        SCROLLBARINFO info{};
+        info.cbSize = sizeof(info);
+        GetScrollBarInfo(edit_, OBJID_VSCROLL, &info);
+        return info;
+    }
+
+    void PointAt(HWND window, int x, int y) {
+        RECT box;
+        GetWindowRect(window, &box);
+        SetCursorPos(box.left + x, box.top + y);
+        SendInputs({Mouse(MOUSEEVENTF_MOVE)});
+    }
+
+    testing::TestWindows windows_;
+    HWND parent_ = nullptr, edit_ = nullptr, plain_ = nullptr, combo_ = nullptr;
+};
+
+TEST_F(EditSkin, FrameIsFaintWhenIdleThemedWhenFocusedDoubledWhenHovered) {
+    const int y = 12;
+    const std::uint32_t skin = SkinAt(plain_, 0, y), innerSkin = SkinAt(plain_, 1, y);
+    const COLORREF theme = skinState.themeColour;
+    PaintEditFrame(plain_, false, true, false, true);
+    EXPECT_TRUE(Near(WindowPixels(plain_).At(0, y), Over(skin, 0x000000, 80)));
+    EXPECT_TRUE(Near(WindowPixels(plain_).At(1, y), innerSkin)) << "a transparent wash leaves the skin";
+    PaintEditFrame(plain_, true, true, false, true);
+    EXPECT_TRUE(Near(WindowPixels(plain_).At(0, y), Over(skin, theme, 180)));
+    PaintEditFrame(plain_, false, true, true, true);
+    EXPECT_TRUE(Near(WindowPixels(plain_).At(1, y), Over(innerSkin, theme, 180)));
+    EXPECT_TRUE(Near(WindowPixels(plain_).At(0, y), Over(Over(skin, 0xFFFFFF, 60), theme, 90)));
+}
+
+TEST_F(EditSkin, TextSitsOnTheSkinAndTypingWorks) {
+    InvalidateRect(plain_, nullptr, TRUE);
+    UpdateWindow(plain_);
+    Settle();
+    const RECT area = LocateClientArea(plain_);
+    const Pixels shown = WindowPixels(plain_);
+    for (int x : {120, 140}) {
+        EXPECT_TRUE(Near(shown.At(area.left + x, area.top + 4), SkinAt(plain_, area.left + x, area.top + 4))) << x;
+    }
+    SetFocus(plain_);
+    SendInputs({Key('K'), Key('K', true), Key('J'), Key('J', true)});
+    wchar_t text[16] = {};
+    EXPECT_TRUE(PumpUntil([&] { return GetWindowTextW(plain_, text, 16) == 2; }));
+    EXPECT_STREQ(text, L"kj");
+    SendInputs({Key(VK_SHIFT), Key(VK_HOME), Key(VK_HOME, true), Key(VK_SHIFT, true)});
+    DWORD start = 1, end = 0;
+    EXPECT_TRUE(PumpUntil([&] {
+        SendMessageW(plain_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return start == 0 && end == 2;
+    }));
+}
+
+TEST_F(EditSkin, EmulatedBarsCoverTheSystemBarsAndFollowTheThumb) {
+    const EditRecord& record = EditOf(edit_);
+    ASSERT_NE(record.vScrollBar, nullptr);
+    ASSERT_NE(record.hScrollBar, nullptr);
+    EXPECT_EQ(reinterpret_cast<HWND>(GetPropValue(record.vScrollBar, PROP_SCROLL_OWNER)), edit_);
+    RECT bar;
+    GetWindowRect(record.vScrollBar, &bar);
+    const RECT system = VBarRect();
+    EXPECT_TRUE(EqualRect(&bar, &system));
+    GetWindowRect(record.hScrollBar, &bar);
+    SCROLLBARINFO horizontal{};
+    horizontal.cbSize = sizeof(horizontal);
+    GetScrollBarInfo(edit_, OBJID_HSCROLL, &horizontal);
+    EXPECT_TRUE(EqualRect(&bar, &horizontal.rcScrollBar));
+
+    auto thumbFollows = [&] {
+        const SCROLLBARINFO info = VInfo();
+        return record.vScrollParts[2].top == info.xyThumbTop && record.vScrollParts[2].bottom == info.xyThumbBottom;
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Step steps[] = {
+        {"wheel", [&] { PointAt(edit_, 60, 40); Settle(); SendInputs({Mouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA))}); }},
+        {"keys", [&] { SetFocus(edit_); SendInputs({Key(VK_CONTROL), Key(VK_END), Key(VK_END, true), Key(VK_CONTROL, true)}); }},
+        {"arrow click", [&] { PointAt(record.vScrollBar, 8, 8); Settle();
+                              SendInputs({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)}); }},
+        {"thumb drag", [&] {
+             // One batch: the scroll bar's tracking loop runs until the button is up.
+             const SCROLLBARINFO info = VInfo();
+             PointAt(record.vScrollBar, 8, (info.xyThumbTop + info.xyThumbBottom) / 2);
+             Settle();
+             SendInputs({Mouse(MOUSEEVENTF_LEFTDOWN), Absolute(record.vScrollBar, 8, 25),
+                         Mouse(MOUSEEVENTF_LEFTUP)});
+         }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        const int before = VInfo().xyThumbTop;
+        step.act();
+        EXPECT_TRUE(PumpUntil([&] { return VInfo().xyThumbTop != before; })) << "the edit scrolled";
+        Settle();
+        EXPECT_TRUE(thumbFollows());
+    }
+}
+
+TEST_F(EditSkin, BarsHideShowAndMoveWithTheirEdit) {
+    const EditRecord& record = EditOf(edit_);
+    ShowWindow(edit_, SW_HIDE);
+    Settle();
+    EXPECT_FALSE(IsWindowVisible(record.vScrollBar));
+    EXPECT_FALSE(IsWindowVisible(record.hScrollBar));
+    ShowWindow(edit_, SW_SHOW);
+    Settle();
+    EXPECT_TRUE(IsWindowVisible(record.vScrollBar));
+    MoveWindow(edit_, 30, 60, 180, 140, TRUE);
+    Settle();
+    RECT bar;
+    GetWindowRect(record.vScrollBar, &bar);
+    const RECT system = VBarRect();
+    EXPECT_TRUE(EqualRect(&bar, &system));
+}
+
+TEST_F(EditSkin, DropDownListTakesItsSelectionAsTextAndOpens) {
+    wchar_t text[16] = {};
+    GetWindowTextW(combo_, text, 16);
+    EXPECT_STREQ(text, L"second") << "the selection at registration becomes the text";
+    PointAt(combo_, 140, 10);
+    Settle();
+    SendInputs({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
+    EXPECT_TRUE(PumpUntil([&] { return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    SendMessageW(combo_, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+TEST_F(EditSkin, RepaintingAThousandTimesLeaksNothing) {
+    const int liveBefore = liveGdiplusObjects, dcsBefore = RegisteredMemoryDcCount();
+    const int comboId = GetPropId(combo_, PROP_ID), windowId = GetPropId(parent_, PROP_ID);
+    for (int i = 0; i < 1000; ++i) {
+        PaintEditFrame(edit_, i % 2 == 0, true, i % 3 == 0, true);
+        PaintComboBox(windowId, comboId, i % 2 == 0, false, false);
+        PaintEmulatedVScrollBar(edit_, i % 5);
+        PaintEmulatedHScrollBar(edit_, i % 5);
+        SendMessageW(parent_, WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(plain_));
+    }
+    EXPECT_EQ(liveGdiplusObjects, liveBefore);
+    EXPECT_EQ(RegisteredMemoryDcCount(), dcsBefore);
+    auto brush = reinterpret_cast<HGDIOBJ>(GetPropValue(plain_, PROP_BRUSH));
+    EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH)) << "only the last brush is kept";
+}
+
+}  // namespace
+}  // namespace kestrune

@@ -254,13 +254,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     case WM_CTLCOLOREDIT: {
         auto control = reinterpret_cast<HWND>(lParam);
-        if (GetClassNameText(GetParent(control)) != L"ComboBox" && ControlsTransparentAndSkinned()) {
+        if (GetClassNameText(GetParent(control)) != L"ComboBox" && ControlsTransparentAndSkinned() && record.backgroundDc) {
             return PatternBrush(control, reinterpret_cast<HDC>(wParam));
         }
         break;
     }
     case WM_CTLCOLORSTATIC:
-        if (ControlsTransparentAndSkinned()) return PatternBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+        // Before the skin is first rendered there is nothing to show behind
+        // the control: it keeps its own colours until then.
+        if (ControlsTransparentAndSkinned() && record.backgroundDc) {
+            return PatternBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+        }
         break;
     case WM_CTLCOLORLISTBOX: {
         auto control = reinterpret_cast<HWND>(lParam);

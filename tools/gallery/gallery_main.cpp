@@ -1,9 +1,9 @@
 // The control gallery: one skinned window holding every control family the
 // skin draws. With a file name argument it saves a screenshot there and quits.
-#include "graphics/gdiplus_session.h"
 #include "panel/main_form.h"
 #include "remote_panel.h"
 #include "skin/carried_pictures.h"
+#include "skin/skin_engine.h"
 #include "skin/skin_state.h"
 
 #include <windows.h>
@@ -74,8 +74,7 @@ LRESULT CALLBACK GalleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    kestrune::GdiplusSession gdiplus;
-    kestrune::ResetSkinState();
+    kestrune::SkinEngineSession skinEngine;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = GalleryProc;

@@ -44,7 +44,9 @@ void AddControls(HWND window) {
     Add(window, L"BUTTON", L"Radio two", BS_AUTORADIOBUTTON, 150, top + 75, 120, 20);
     HWND triState = Add(window, L"BUTTON", L"Three-state", BS_AUTO3STATE | WS_GROUP, 280, top + 45, 120, 20);
     SendMessageW(triState, BM_SETCHECK, BST_INDETERMINATE, 0);
-    Add(window, L"BUTTON", L"Group box", BS_GROUPBOX, 280, top + 70, 140, 60);
+    // A group box paints only its frame and label; as a transparent window the
+    // skin behind it is painted first and shows inside the frame.
+    Add(window, L"BUTTON", L"Group box", BS_GROUPBOX, 280, top + 70, 140, 60, WS_EX_TRANSPARENT);
     Add(window, L"Edit", L"Single-line edit", ES_AUTOHSCROLL, 20, top + 110, 240, 24, WS_EX_CLIENTEDGE);
     Add(window, L"Edit", LongText().c_str(),
         ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL, 20, top + 145, 300, 150,

@@ -149,6 +149,13 @@ bool Bitmap::CreateFromIcon(HICON icon) {
     return Fill(gdip::GdipCreateBitmapFromHICON(icon, &made), made);
 }
 
+bool Bitmap::CreateFromHBitmap(HBITMAP bitmap) {
+    Reset();
+    source_.Release();
+    gdip::GpBitmap* made = nullptr;
+    return Fill(gdip::GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &made), made);
+}
+
 GdiHandle<HBITMAP> Bitmap::ToHBitmap(gdip::ARGB background) const {
     HBITMAP made = nullptr;
     if (!RecordStatus(gdip::GdipCreateHBITMAPFromBitmap(GetNativeBitmap(), &made, background))) return {};

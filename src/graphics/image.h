@@ -63,6 +63,8 @@ public:
     // Stride 0 and no scan lines: GDI+ owns the pixels.
     bool CreateEmpty(int width, int height, Gdiplus::PixelFormat format = PixelFormat32bppARGB);
     bool CreateFromIcon(HICON icon);
+    // A copy of a GDI bitmap's pixels; the GDI bitmap stays the caller's.
+    bool CreateFromHBitmap(HBITMAP bitmap);
 
     // A GDI bitmap of the picture over background (null on failure).
     GdiHandle<HBITMAP> ToHBitmap(gdip::ARGB background) const;

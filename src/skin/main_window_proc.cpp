@@ -56,9 +56,8 @@ LRESULT HollowBrush(HWND control, HDC dc) {
     SetTextColor(dc, static_cast<COLORREF>(GetPropValue(control, PROP_TEXT_COLOUR)));
     SetBkMode(dc, TRANSPARENT);
     FreeControlBrush(control);
-    HGDIOBJ hollow = GetStockObject(NULL_BRUSH);
-    SetPropValue(control, PROP_BRUSH, 0);  // a stock object is never deleted
-    return reinterpret_cast<LRESULT>(hollow);
+    // A stock object: handed out, never stored, so nothing deletes it.
+    return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
 bool IsOwnerDrawnListBox(HWND control) {

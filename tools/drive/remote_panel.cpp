@@ -1,9 +1,8 @@
 #include "remote_panel.h"
 
+#include "graphics/gdiplus_session.h"
+#include "graphics/image.h"
 #include "toolkit/text.h"
-
-#include <ole2.h>
-#include <gdiplus.h>
 
 #include <vector>
 
@@ -76,54 +75,26 @@ std::wstring SiblingPath(const wchar_t* fileName) {
     return own.substr(0, own.find_last_of(L"\\/") + 1) + fileName;
 }
 
-namespace {
-
-bool FindEncoder(const wchar_t* mimeType, CLSID& clsid) {
-    UINT count = 0;
-    UINT size = 0;
-    if (Gdiplus::DllExports::GdipGetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
-    std::vector<BYTE> buffer(size);
-    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::DllExports::GdipGetImageEncoders(count, size, encoders) != Gdiplus::Ok) return false;
-    for (UINT i = 0; i < count; ++i) {
-        if (lstrcmpW(encoders[i].MimeType, mimeType) == 0) {
-            clsid = encoders[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
 bool SaveWindowScreenshot(HWND window, const std::wstring& pngPath) {
     RECT area;
     if (!GetWindowRect(window, &area)) return false;
     int width = area.right - area.left;
     int height = area.bottom - area.top;
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) return false;
+    GdiplusSession gdiplus;
 
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    HBITMAP capture = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, capture);
     BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
-
-    bool saved = false;
-    Gdiplus::GpBitmap* image = nullptr;
-    CLSID png;
-    if (FindEncoder(L"image/png", png) &&
-        Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &image) == Gdiplus::Ok) {
-        saved = Gdiplus::DllExports::GdipSaveImageToFile(image, pngPath.c_str(), &png, nullptr) == Gdiplus::Ok;
-        Gdiplus::DllExports::GdipDisposeImage(image);
-    }
-    DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    Gdiplus::GdiplusShutdown(token);
+
+    Bitmap image;
+    bool saved = image.CreateFromHBitmap(capture) && image.SaveToFile(pngPath, PNG_FORMAT_ID);
+    image.Dispose();
+    DeleteObject(capture);
     return saved;
 }
 

@@ -10,10 +10,12 @@
 #include "skin/window_properties.h"
 #include "skin/window_record.h"
 #include "skin_test_windows.h"
+#include "support/gdi_headroom.h"
 #include "support/test_windows.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -245,6 +247,76 @@ TEST_F(EditSkin, EmulatedBarsCoverTheSystemBarsAndFollowTheThumb) {
     }
 }
 
+TEST(ScrollBarArrows, AreAsLongAsTheMetricUntilTheBarIsTooShortForThem) {
+    struct Case {
+        int barLength, metric, expected;
+    } const cases[] = {{120, 17, 17}, {39, 17, 17}, {38, 17, 17}, {37, 17, 16}, {30, 17, 13}, {5, 17, 0}, {4, 17, 0}, {0, 17, 0}};
+    for (const Case& c : cases) EXPECT_EQ(ArrowButtonLength(c.barLength, c.metric), c.expected) << c.barLength;
+}
+
+// Laid out by the system's arrow size, whatever GetScrollBarInfo reports as
+// the line-button length: the thumb and the buttons span the bar's width and
+// the glyphs sit in the middle of their buttons.
+TEST_F(EditSkin, ThumbAndArrowButtonsSpanTheBarWithCentredGlyphs) {
+    const EditRecord& record = EditOf(edit_);
+    PaintEmulatedVScrollBar(edit_, HOT_NONE);
+    RECT box;
+    GetWindowRect(record.vScrollBar, &box);
+    const int w = box.right - box.left, h = box.bottom - box.top;
+    const int L = GetSystemMetrics(SM_CYVSCROLL);
+    ASSERT_EQ(w, GetSystemMetrics(SM_CXVSCROLL));
+    const SCROLLBARINFO info = VInfo();
+    const RECT thumb{1, info.xyThumbTop, L + 1, info.xyThumbBottom};
+    EXPECT_TRUE(EqualRect(&record.vScrollParts[2], &thumb));
+
+    const Pixels bar = WindowPixels(record.vScrollBar);
+    // Black glyph pixels inside the button (the fixture has no picture, so
+    // the track's edge over the bare background is dark as well).
+    auto darkColumns = [&](int top, int bottom) {
+        int first = w, last = -1;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = 2; x < w - 2; ++x) {
+                const std::uint32_t p = bar.At(x, y);
+                if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 150) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        }
+        return std::pair{first, last};
+    };
+    const std::pair centred{(L - 7) / 2, (L - 7) / 2 + 6};
+    EXPECT_EQ(darkColumns(3, 15), centred) << "up arrow";
+    EXPECT_EQ(darkColumns(h - 15, h - 3), centred) << "down arrow";
+}
+
+// Whatever repaints the edit (its frame, its text, a focus change, a scroll),
+// the screen keeps showing the emulated bars, never the system's.
+TEST_F(EditSkin, RepaintingTheEditNeverUncoversTheSystemBars) {
+    const EditRecord& record = EditOf(edit_);
+    auto onScreen = [](HWND bar) { return WindowPixels(bar); };
+    PaintEmulatedVScrollBar(edit_, HOT_NONE);
+    PaintEmulatedHScrollBar(edit_, HOT_NONE);
+    const Pixels vBar = onScreen(record.vScrollBar), hBar = onScreen(record.hScrollBar);
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Step steps[] = {
+        {"frame and client", [&] { RedrawWindow(edit_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW); }},
+        {"client only", [&] { InvalidateRect(edit_, nullptr, TRUE); UpdateWindow(edit_); }},
+        {"focus and back", [&] { SetFocus(edit_); Settle(); SetFocus(plain_); }},
+        {"new text", [&] { SetWindowTextW(edit_, Lines(40).c_str()); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        Settle();
+        EXPECT_TRUE(onScreen(record.vScrollBar) == vBar) << "vertical bar";
+        EXPECT_TRUE(onScreen(record.hScrollBar) == hBar) << "horizontal bar";
+    }
+}
+
 TEST_F(EditSkin, BarsHideShowAndMoveWithTheirEdit) {
     const EditRecord& record = EditOf(edit_);
     ShowWindow(edit_, SW_HIDE);
@@ -274,17 +346,23 @@ TEST_F(EditSkin, DropDownListTakesItsSelectionAsTextAndOpens) {
 }
 
 TEST_F(EditSkin, RepaintingAThousandTimesLeaksNothing) {
-    const int liveBefore = liveGdiplusObjects, dcsBefore = RegisteredMemoryDcCount();
     const int comboId = GetPropId(combo_, PROP_ID), windowId = GetPropId(parent_, PROP_ID);
-    for (int i = 0; i < 1000; ++i) {
-        PaintEditFrame(edit_, i % 2 == 0, true, i % 3 == 0, true);
-        PaintComboBox(windowId, comboId, i % 2 == 0, false, false);
-        PaintEmulatedVScrollBar(edit_, i % 5);
-        PaintEmulatedHScrollBar(edit_, i % 5);
-        SendMessageW(parent_, WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(plain_));
-    }
+    auto repaint = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            PaintEditFrame(edit_, i % 2 == 0, true, i % 3 == 0, true);
+            PaintComboBox(windowId, comboId, i % 2 == 0, false, false);
+            PaintEmulatedVScrollBar(edit_, i % 5);
+            PaintEmulatedHScrollBar(edit_, i % 5);
+            SendMessageW(parent_, WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(plain_));
+        }
+    };
+    repaint(30);  // every combination once, so anything made once and kept is made now
+    const int liveBefore = liveGdiplusObjects, dcsBefore = RegisteredMemoryDcCount();
+    const int gdiBefore = testing::FreeGdiHandles();
+    repaint(1000);
     EXPECT_EQ(liveGdiplusObjects, liveBefore);
     EXPECT_EQ(RegisteredMemoryDcCount(), dcsBefore);
+    EXPECT_EQ(testing::FreeGdiHandles(), gdiBefore) << "GDI objects left behind (the kept brush is replaced, not added)";
     auto brush = reinterpret_cast<HGDIOBJ>(GetPropValue(plain_, PROP_BRUSH));
     EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH)) << "only the last brush is kept";
 }

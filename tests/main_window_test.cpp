@@ -2,9 +2,12 @@
 #include "panel/main_form.h"
 #include "graphics/image.h"
 #include "remote_panel.h"
+#include "graphics/native_object.h"
+#include "skin/canvas.h"
 #include "skin/skin_state.h"
 #include "skin/window_record.h"
 #include "skin/window_properties.h"
+#include "support/gdi_headroom.h"
 #include "toolkit/runtime.h"
 
 #include <gtest/gtest.h>
@@ -175,45 +178,120 @@ TEST_F(MainWindow, ShowsItsSkinOnScreen) {
     remote::SaveWindowScreenshot(window_, remote::SiblingPath(L"..\\..\\kestrune-skinned.png"));
 }
 
-// The 显卡 report is longer than its edit: its emulated bar shows it can be
-// scrolled to the last line, and a screenshot shows a hovered button and the
-// focused, scrolled edit.
-TEST_F(MainWindow, TheVideoReportScrollsToItsLastLineUnderTheEmulatedBar) {
-    HWND button = FindWindowExW(window_, nullptr, nullptr, L"显卡");
-    ASSERT_NE(button, nullptr);
-    HWND edit = GetWindow(button, GW_HWNDNEXT);
-    ASSERT_NE(edit, nullptr);
-    remote::PressButton(button);
-    Settle();
-    const int lines = static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
-    ASSERT_GT(lines, 2);
-    SetFocus(edit);
-    SendMessageW(edit, WM_VSCROLL, SB_BOTTOM, 0);
-    Settle();
-    RECT client;
-    GetClientRect(edit, &client);
-    const int lastVisible = HIWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2, client.bottom - 2)));
-    EXPECT_EQ(lastVisible, lines - 1) << "the last line is in view";
-
-    const WindowRecord& record = WindowAt(GetPropId(window_, PROP_ID));
-    const EditRecord& report = record.edits.at(static_cast<std::size_t>(GetPropId(edit, PROP_ID) - 1));
-    ASSERT_NE(report.vScrollBar, nullptr);
-    SCROLLBARINFO info{};
-    info.cbSize = sizeof(info);
-    GetScrollBarInfo(edit, OBJID_VSCROLL, &info);
-    EXPECT_EQ(report.vScrollParts[2].top, info.xyThumbTop) << "the emulated thumb is at the bottom too";
-    EXPECT_EQ(report.vScrollParts[2].bottom, info.xyThumbBottom);
-
-    HWND hovered = FindWindowExW(window_, nullptr, nullptr, L"主板");
-    RECT box;
-    GetWindowRect(hovered, &box);
-    SetCursorPos(box.left + 20, box.top + 10);
+// Real pointer input: move to a screen point, press and release the left button.
+void MovePointer(POINT at) {
+    SetCursorPos(at.x, at.y);
     INPUT move{};
     move.type = INPUT_MOUSE;
     move.mi.dwFlags = MOUSEEVENTF_MOVE;
     SendInput(1, &move, sizeof(INPUT));
+}
+void LeftButton(DWORD flag) {
+    INPUT press{};
+    press.type = INPUT_MOUSE;
+    press.mi.dwFlags = flag;
+    SendInput(1, &press, sizeof(INPUT));
+}
+
+// The 显卡 report is longer than its edit; clicks on the down arrow of the
+// emulated bar, where it shows inside the window, bring its last line into
+// view. Screenshots show a hovered button with the focused, scrolled report,
+// and a button held down.
+TEST_F(MainWindow, TheVideoReportScrollsToItsLastLineWithTheEmulatedBar) {
+    HWND button = FindWindowExW(window_, nullptr, nullptr, L"显卡");
+    ASSERT_NE(button, nullptr);
+    HWND edit = GetWindow(button, GW_HWNDNEXT);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(remote::PressButton(button));
+    Settle();
+    const int lines = static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
+    ASSERT_GT(lines, 2);
+
+    const WindowRecord& record = WindowAt(GetPropId(window_, PROP_ID));
+    const EditRecord& report = record.edits.at(static_cast<std::size_t>(GetPropId(edit, PROP_ID) - 1));
+    ASSERT_NE(report.vScrollBar, nullptr);
+    ASSERT_TRUE(IsWindowVisible(report.vScrollBar));
+    RECT bar, windowArea, shown;
+    GetWindowRect(report.vScrollBar, &bar);
+    GetWindowRect(window_, &windowArea);
+    InflateRect(&windowArea, -3, -3);
+    ASSERT_TRUE(IntersectRect(&shown, &bar, &windowArea));
+    ASSERT_GE(shown.right - shown.left, 8) << "most of the bar lies inside the window";
+    const POINT downArrow{(shown.left + shown.right) / 2, bar.bottom - 4};
+    const RECT& lastArrow = report.vScrollParts[1];
+    const POINT inBar{downArrow.x - bar.left, downArrow.y - bar.top};
+    ASSERT_TRUE(PtInRect(&lastArrow, inBar)) << "the point is on the emulated down arrow";
+
+    // A click into the report gives it the focus.
+    RECT editBox;
+    GetWindowRect(edit, &editBox);
+    MovePointer({editBox.left + 40, editBox.top + 10});
+    LeftButton(MOUSEEVENTF_LEFTDOWN);
+    LeftButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_EQ(GetFocus(), edit);
+
+    RECT client;
+    GetClientRect(edit, &client);
+    auto lastVisibleLine = [&] {
+        return static_cast<int>(HIWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2, client.bottom - 2))));
+    };
+    MovePointer(downArrow);
+    Settle();
+    for (int click = 0; click < 2 * lines && lastVisibleLine() < lines - 1; ++click) {
+        LeftButton(MOUSEEVENTF_LEFTDOWN);
+        LeftButton(MOUSEEVENTF_LEFTUP);
+        Settle();
+    }
+    EXPECT_EQ(lastVisibleLine(), lines - 1) << "the last line is in view";
+    EXPECT_GT(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    GetScrollBarInfo(edit, OBJID_VSCROLL, &info);
+    EXPECT_EQ(report.vScrollParts[2].top, info.xyThumbTop) << "the emulated thumb follows the real one";
+    EXPECT_EQ(report.vScrollParts[2].bottom, info.xyThumbBottom);
+
+    RECT hovered;
+    GetWindowRect(FindWindowExW(window_, nullptr, nullptr, L"主板"), &hovered);
+    MovePointer({hovered.left + 20, hovered.top + 10});
     for (int i = 0; i < 20; ++i) Settle();
     remote::SaveWindowScreenshot(window_, remote::SiblingPath(L"..\\..\\kestrune-controls.png"));
+
+    // Held down, then dragged off and let go: pushed on screen, no query.
+    HWND held = FindWindowExW(window_, nullptr, nullptr, L"声卡");
+    HWND heldTarget = GetWindow(held, GW_HWNDNEXT);
+    RECT heldBox;
+    GetWindowRect(held, &heldBox);
+    MovePointer({heldBox.left + 20, heldBox.top + 10});
+    Settle();
+    LeftButton(MOUSEEVENTF_LEFTDOWN);
+    for (int i = 0; i < 5; ++i) Settle();
+    EXPECT_TRUE(SendMessageW(held, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    remote::SaveWindowScreenshot(window_, remote::SiblingPath(L"..\\..\\kestrune-pressed.png"));
+    MovePointer({heldBox.left + 20, heldBox.bottom + 40});
+    Settle();
+    LeftButton(MOUSEEVENTF_LEFTUP);
+    Settle();
+    EXPECT_EQ(GetWindowTextLengthW(heldTarget), 0) << "let go off the button: nothing ran";
+}
+
+// Redrawing the whole window with every control, over and over, leaves no
+// GDI or GDI+ object and no memory DC behind.
+TEST_F(MainWindow, RedrawingEveryControlLeaksNothing) {
+    ASSERT_TRUE(remote::PressButton(FindWindowExW(window_, nullptr, nullptr, L"显卡")));
+    auto redraw = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            PumpWaitingMessages();
+        }
+    };
+    redraw(3);
+    const int liveBefore = liveGdiplusObjects, dcsBefore = RegisteredMemoryDcCount();
+    const int gdiBefore = testing::FreeGdiHandles();
+    redraw(100);
+    EXPECT_EQ(liveGdiplusObjects, liveBefore);
+    EXPECT_EQ(RegisteredMemoryDcCount(), dcsBefore);
+    EXPECT_EQ(testing::FreeGdiHandles(), gdiBefore) << "GDI objects left behind";
 }
 
 }  // namespace

@@ -44,7 +44,15 @@ BarSlots FindSlots(HWND control) {
 SCROLLBARINFO ReadScrollBar(HWND control, LONG object) {
     SCROLLBARINFO info{};
     info.cbSize = sizeof(info);
-    GetScrollBarInfo(control, object, &info);
+    if (!GetScrollBarInfo(control, object, &info)) return info;
+    // dxyLineButton is meant to be the arrow button's length along the bar,
+    // but Wine stores the thumb's length there. Take it from the metrics the
+    // system lays arrows out by instead: the button is as long as the bar is
+    // thick, unless the bar is too short for two of them and a minimal track.
+    const bool vertical = object == OBJID_VSCROLL;
+    const RECT& bar = info.rcScrollBar;
+    info.dxyLineButton = ArrowButtonLength(vertical ? bar.bottom - bar.top : bar.right - bar.left,
+                                           GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL));
     return info;
 }
 
@@ -74,6 +82,10 @@ HWND CreateBar(HWND control, bool visible, LONG object, WNDPROC procedure) {
     const LONG_PTR previous = SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
     SetPropValue(bar, PROP_PREVIOUS_PROC, previous);
     SetWindowPos(bar, HWND_TOP, x, y, width, height, 0);
+    // The bar lies over its control, a sibling it does not clip: without this
+    // every repaint of the control (its ring, its text, its system bar) would
+    // draw over the bar and leave the system look or bare skin in its place.
+    SetWindowLongW(control, GWL_STYLE, GetWindowLongW(control, GWL_STYLE) | WS_CLIPSIBLINGS);
     return bar;
 }
 
@@ -231,6 +243,12 @@ void Place(HWND bar, HWND control, LONG object, const RECT& parentBox) {
 }
 
 }  // namespace
+
+int ArrowButtonLength(int barLength, int metric) {
+    constexpr int MINIMUM_TRACK = 4;
+    if (barLength > 2 * metric + MINIMUM_TRACK) return metric;
+    return barLength > MINIMUM_TRACK ? (barLength - MINIMUM_TRACK) / 2 : 0;
+}
 
 HWND CreateEmulatedVScrollBar(HWND control, bool visible) {
     return CreateBar(control, visible, OBJID_VSCROLL, &VScrollBarProc);

@@ -21,6 +21,11 @@ void PaintEmulatedHScrollBar(HWND control, int hotPart);
 int HitTestVScrollBar(HWND control, LPARAM point);
 int HitTestHScrollBar(HWND control, LPARAM point);
 
+// The length of a scroll bar's arrow button along a bar barLength long, where
+// metric is the system's arrow length: both buttons shrink alike when the bar
+// leaves less than a minimal track between them.
+int ArrowButtonLength(int barLength, int metric);
+
 // Shows, hides and places the control's bars over its system bars.
 void SyncEmulatedScrollBars(HWND control);
 

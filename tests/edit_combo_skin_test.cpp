@@ -2,6 +2,7 @@
 // real keyboard and pointer input.
 #include "graphics/native_object.h"
 #include "skin/canvas.h"
+#include "skin/carried_pictures.h"
 #include "skin/colour.h"
 #include "skin/controls/edit_combo_skin.h"
 #include "skin/controls/scroll_bar_skin.h"
@@ -153,6 +154,25 @@ protected:
         return info;
     }
 
+    // The carried picture under the controls, so that frames and text have
+    // a light background to show against.
+    void UsePicture() {
+        LoadSkin(L"", ResourceBytes(SKIN_PICTURE), GetSysColor(COLOR_BTNFACE));
+        Settle();
+    }
+
+    // Dark pixels in the given rows and columns of what the window shows.
+    static int DarkPixels(const Pixels& shown, int left, int top, int right, int bottom) {
+        int dark = 0;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) {
+                const std::uint32_t p = shown.At(x, y);
+                dark += ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 96;
+            }
+        }
+        return dark;
+    }
+
     void PointAt(HWND window, int x, int y) {
         RECT box;
         GetWindowRect(window, &box);
@@ -270,8 +290,8 @@ TEST_F(EditSkin, ThumbAndArrowButtonsSpanTheBarWithCentredGlyphs) {
     EXPECT_TRUE(EqualRect(&record.vScrollParts[2], &thumb));
 
     const Pixels bar = WindowPixels(record.vScrollBar);
-    // Black glyph pixels inside the button (the fixture has no picture, so
-    // the track's edge over the bare background is dark as well).
+    // Black glyph pixels inside the button (without a picture the track's
+    // edge over the bare background is dark as well).
     auto darkColumns = [&](int top, int bottom) {
         int first = w, last = -1;
         for (int y = top; y < bottom; ++y) {
@@ -343,6 +363,100 @@ TEST_F(EditSkin, DropDownListTakesItsSelectionAsTextAndOpens) {
     SendInputs({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
     EXPECT_TRUE(PumpUntil([&] { return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
     SendMessageW(combo_, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+// The frame is themed while the pointer is over the combo box or it has the
+// focus, faint otherwise; the drop-down button is themed only on hover.
+TEST_F(EditSkin, ComboFrameFollowsPointerAndFocus) {
+    UsePicture();
+    RECT box;
+    GetWindowRect(combo_, &box);
+    const int y = (box.bottom - box.top) / 2;
+    const std::uint32_t skin = SkinAt(combo_, 0, y);
+    const COLORREF theme = skinState.themeColour;
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        COLORREF colour;
+        int alpha;
+    };
+    const Step steps[] = {
+        {"idle", [&] { SetFocus(plain_); PointAt(parent_, 10, 300); }, 0x000000, 80},
+        {"pointer over it", [&] { PointAt(combo_, 40, y); }, theme, 200},
+        {"pointer gone", [&] { PointAt(parent_, 10, 300); }, 0x000000, 80},
+        {"focused", [&] { SetFocus(combo_); }, theme, 200},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        Settle();
+        EXPECT_TRUE(Near(WindowPixels(combo_).At(0, y), Over(skin, step.colour, step.alpha)));
+    }
+}
+
+// The same with real input for an edit with a 3D edge: the bright double
+// frame when the pointer arrives, the themed one with the focus.
+TEST_F(EditSkin, EditFrameFollowsPointerAndFocus) {
+    UsePicture();
+    const int y = 12;
+    const std::uint32_t skin = SkinAt(plain_, 0, y);
+    const COLORREF theme = skinState.themeColour;
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        std::uint32_t expected;
+    };
+    const Step steps[] = {
+        {"idle", [&] { SetFocus(combo_); PointAt(parent_, 10, 300); }, Over(skin, 0x000000, 80)},
+        {"pointer arrives", [&] { PointAt(plain_, 40, y); }, Over(Over(skin, 0xFFFFFF, 60), theme, 90)},
+        {"pointer gone", [&] { PointAt(parent_, 10, 300); }, Over(skin, 0x000000, 80)},
+        {"focused", [&] { SetFocus(plain_); }, Over(skin, theme, 180)},
+        {"focus gone", [&] { SetFocus(combo_); }, Over(skin, 0x000000, 80)},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        Settle();
+        EXPECT_TRUE(Near(WindowPixels(plain_).At(0, y), step.expected));
+    }
+}
+
+// A drop-down list shows its selection in the engine's own text, whether it is
+// picked from the opened list with the keyboard or set by the program.
+TEST_F(EditSkin, DropDownListDrawsTheSelectionItShows) {
+    UsePicture();
+    RECT box;
+    GetWindowRect(combo_, &box);
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    auto textArea = [&] {
+        const Pixels shown = WindowPixels(combo_);
+        std::vector<std::uint32_t> area;
+        for (int y = 2; y < height - 2; ++y) {
+            for (int x = 2; x < width - 20; ++x) area.push_back(shown.At(x, y));
+        }
+        return area;
+    };
+    const auto second = textArea();
+    EXPECT_GT(DarkPixels(WindowPixels(combo_), 2, 2, width - 20, height - 2), 10) << "\"second\" is drawn";
+
+    SetFocus(combo_);
+    PointAt(combo_, width - 8, height / 2);
+    Settle();
+    SendInputs({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    SendInputs({Key(VK_DOWN), Key(VK_DOWN, true), Key(VK_RETURN), Key(VK_RETURN, true)});
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
+    Settle();
+    EXPECT_EQ(SendMessageW(combo_, CB_GETCURSEL, 0, 0), 2);
+    const auto third = textArea();
+    EXPECT_NE(third, second) << "\"third\" replaced \"second\"";
+    EXPECT_GT(DarkPixels(WindowPixels(combo_), 2, 2, width - 20, height - 2), 10);
+
+    SendMessageW(combo_, CB_SETCURSEL, 1, 0);
+    SetFocus(plain_);
+    PointAt(parent_, 10, 300);
+    Settle();
+    EXPECT_EQ(textArea(), second) << "back to \"second\", drawn as before";
 }
 
 TEST_F(EditSkin, RepaintingAThousandTimesLeaksNothing) {

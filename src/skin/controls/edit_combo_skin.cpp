@@ -182,9 +182,15 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
         window.lastHotControl = nullptr;
         PaintEditFrame(edit, record->focused, true, false, false);
         break;
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: {
         record->focused = true;
-        break;
+        const LRESULT result = PassOn(edit, message, wParam, lParam);
+        // Gaining the focus repaints no frame by itself (a single-line edit
+        // draws its text straight away, a multi-line one only its caret), so
+        // the themed frame is put on now rather than at some later paint.
+        PaintEditFrame(edit, true, true, false, false);
+        return result;
+    }
     case WM_KILLFOCUS:
         record->focused = false;
         if (GetClassNameText(GetParent(edit)) == L"ComboBox") {

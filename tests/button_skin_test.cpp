@@ -11,6 +11,7 @@
 #include "skin/window_record.h"
 #include "skin_test_windows.h"
 #include "support/gdi_headroom.h"
+#include "support/real_input.h"
 #include "support/test_windows.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,8 @@
 namespace kestrune {
 namespace {
 
-using testing::PumpMessages;
+using namespace testing;
+using testing_windows::ClientPixels;
 using testing_windows::MemorySurface;
 using testing_windows::Pixels;
 using testing_windows::ReadPixels;
@@ -35,44 +37,8 @@ LRESULT CALLBACK CountingParentProc(HWND window, UINT message, WPARAM wParam, LP
     return CallWindowProcW(parentClassProc, window, message, wParam, lParam);
 }
 
-// Pumps messages until done() holds; input travels through the X server, so
-// it arrives some time after SendInput returns.
-bool PumpUntil(const std::function<bool()>& done) {
-    for (int round = 0; round < 200; ++round) {
-        PumpMessages();
-        if (done()) return true;
-        Sleep(10);
-    }
-    return false;
-}
-
-void MoveTo(HWND window, int x, int y) {
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    SetCursorPos(point.x, point.y);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &move, sizeof(INPUT));
-}
-
-void MouseButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof(INPUT));
-}
-
-// What the button shows on the screen now.
-Pixels ScreenPixels(HWND button) {
-    RECT box;
-    GetClientRect(button, &box);
-    MemorySurface surface(box.right, box.bottom);
-    HDC screen = GetDC(button);
-    BitBlt(surface.Dc(), 0, 0, box.right, box.bottom, screen, 0, 0, SRCCOPY);
-    ReleaseDC(button, screen);
-    return ReadPixels(surface.Dc());
-}
+void MoveTo(HWND window, int x, int y) { MovePointerToClient(window, POINT{x, y}); }
+void MouseButton(DWORD flags) { SendInputs({Mouse(flags)}); }
 
 class ButtonSkin : public ::testing::Test {
 protected:
@@ -185,7 +151,7 @@ TEST_F(ButtonSkin, TheThemeChangeRetintsEverythingButTheFocusGlow) {
         RepaintButton(check, 0, false);
         RepaintButton(radio, 0, false);
         return std::vector<Pixels>{Painted(push, HOVER_STATE), Painted(push, ODS_SELECTED), Painted(push, ODS_FOCUS),
-                                   ScreenPixels(check), ScreenPixels(radio)};
+                                   ClientPixels(check), ClientPixels(radio)};
     };
     const std::vector<Pixels> before = looks();
     skinState.themeColour = 0x2040F0;
@@ -229,40 +195,40 @@ TEST_F(ButtonSkin, HoverIsDrawnOncePerEntryAndTheFocusGlowAfterLeaving) {
     const Pixels secondHover = Painted(second, HOVER_STATE), secondNormal = Painted(second, 0);
 
     MoveTo(first, 20, 10);
-    ASSERT_TRUE(PumpUntil([&] { return ScreenPixels(first) == hover; })) << "hovered and focused shows hover";
+    ASSERT_TRUE(PumpUntil([&] { return ClientPixels(first) == hover; })) << "hovered and focused shows hover";
 
     // A mark on the screen stays while the pointer moves inside the button.
     HDC screen = GetDC(first);
     SetPixel(screen, 45, 15, RGB(255, 0, 0));
     ReleaseDC(first, screen);
     MoveTo(first, 30, 12);
-    PumpUntil([&] { return false; });
-    EXPECT_NE(ScreenPixels(first), hover) << "a move inside the button repaints nothing";
+    Settle();
+    EXPECT_NE(ClientPixels(first), hover) << "a move inside the button repaints nothing";
 
     MoveTo(second, 20, 10);
-    EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(second) == secondHover; }));
-    EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(first) == glow; })) << "focus glow after leaving";
+    EXPECT_TRUE(PumpUntil([&] { return ClientPixels(second) == secondHover; }));
+    EXPECT_TRUE(PumpUntil([&] { return ClientPixels(first) == glow; })) << "focus glow after leaving";
     MoveTo(parent_, 5, 150);
-    EXPECT_TRUE(PumpUntil([&] { return ScreenPixels(second) == secondNormal; }));
+    EXPECT_TRUE(PumpUntil([&] { return ClientPixels(second) == secondNormal; }));
 }
 
 TEST_F(ButtonSkin, DraggingOffKeepsThePushedLookAndADoubleClickActsOnce) {
     HWND button = AddButton(BS_PUSHBUTTON, 10);
     SkinAndShow();
     MoveTo(button, 20, 10);
-    PumpUntil([&] { return false; });
+    Settle();
     MouseButton(MOUSEEVENTF_LEFTDOWN);
     ASSERT_TRUE(PumpUntil([&] { return SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED; }));
-    const Pixels pushed = ScreenPixels(button);
+    const Pixels pushed = ClientPixels(button);
     MoveTo(parent_, 300, 150);
-    PumpUntil([&] { return false; });
-    EXPECT_EQ(ScreenPixels(button), pushed);
+    Settle();
+    EXPECT_EQ(ClientPixels(button), pushed);
     MouseButton(MOUSEEVENTF_LEFTUP);
-    PumpUntil([&] { return false; });
+    Settle();
     EXPECT_EQ(clicksSeen, 0) << "released off the button";
 
     MoveTo(button, 20, 10);
-    PumpUntil([&] { return false; });
+    Settle();
     INPUT clicks[4] = {};
     for (int i = 0; i < 4; ++i) {
         clicks[i].type = INPUT_MOUSE;

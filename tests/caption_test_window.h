@@ -8,6 +8,7 @@
 #include "skin/skin_attachment.h"
 #include "skin/window_properties.h"
 #include "skin/window_record.h"
+#include "support/real_input.h"
 #include "support/test_windows.h"
 
 #include <windows.h>
@@ -39,20 +40,9 @@ inline LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, 
 }
 
 inline HWND CreateRecordingWindow(DWORD style = WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    if (!GetClassInfoExW(instance, RECORDING_CLASS, &windowClass)) {
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = RecordingProc;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = RECORDING_CLASS;
-        RegisterClassExW(&windowClass);
-    }
+    testing::RegisterTestClass(RECORDING_CLASS, RecordingProc, GetSysColorBrush(COLOR_BTNFACE));
     return CreateWindowExW(WS_EX_TOPMOST, RECORDING_CLASS, L"Kestrune", style, WINDOW_X, WINDOW_Y, WINDOW_WIDTH,
-                           WINDOW_HEIGHT, nullptr, nullptr, instance, nullptr);
+                           WINDOW_HEIGHT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // A shown, skinned recording window with the program's caption height.
@@ -83,35 +73,10 @@ inline void PostMouse(HWND window, UINT message, int x, int y) {
 }
 
 // Pumps messages until done() holds, for at most about five seconds.
-inline bool PumpUntil(const std::function<bool()>& done) {
-    for (int round = 0; round < 500; ++round) {
-        testing::PumpMessages();
-        if (done()) return true;
-        Sleep(10);
-    }
-    return done();
-}
+inline bool PumpUntil(const std::function<bool()>& done) { return testing::PumpUntil(done, 5000); }
 
-// Moves the real pointer to a screen point with SendInput.
-inline bool MovePointerTo(int x, int y) {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = (x * 65536 + width - 1) / width;
-    move.mi.dy = (y * 65536 + height - 1) / height;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &move, sizeof move);
-    return PumpUntil([x, y] {
-        POINT at;
-        GetCursorPos(&at);
-        return at.x == x && at.y == y;
-    });
-}
-
-inline bool MovePointerToClient(HWND window, POINT client) {
-    ClientToScreen(window, &client);
-    return MovePointerTo(client.x, client.y);
-}
+using testing::MovePointerTo;
+using testing::MovePointerToClient;
 
 // Saves a screen area as build/<name> for a person to look at.
 inline bool SaveScreenArea(const RECT& area, const std::wstring& name) {

@@ -14,7 +14,7 @@ namespace {
 constexpr Gdiplus::ARGB WHITE = 0xFFFFFFFF, RED = 0xFFFF0000, BLUE = 0xFF0000FF, GREEN = 0xFF00FF00;
 
 // A 40 x 20 white canvas with aliased drawing.
-class Canvas : public testing::Test {
+class Canvas : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(bitmap_.CreateEmpty(40, 20));

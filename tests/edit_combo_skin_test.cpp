@@ -12,6 +12,7 @@
 #include "skin/window_record.h"
 #include "skin_test_windows.h"
 #include "support/gdi_headroom.h"
+#include "support/real_input.h"
 #include "support/test_windows.h"
 
 #include <gtest/gtest.h>
@@ -24,64 +25,11 @@
 namespace kestrune {
 namespace {
 
-using testing::PumpMessages;
+using namespace testing;
 using testing_windows::MemorySurface;
 using testing_windows::Pixels;
 using testing_windows::ReadPixels;
-
-bool PumpUntil(const std::function<bool()>& done) {
-    for (int round = 0; round < 200; ++round) {
-        PumpMessages();
-        if (done()) return true;
-        Sleep(10);
-    }
-    return false;
-}
-
-void Settle() { PumpUntil([] { return false; }); }
-
-void SendInputs(std::initializer_list<INPUT> inputs) {
-    std::vector<INPUT> list(inputs);
-    SendInput(static_cast<UINT>(list.size()), list.data(), sizeof(INPUT));
-}
-
-INPUT Key(WORD key, bool up = false) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-INPUT Mouse(DWORD flags, DWORD data = 0) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    input.mi.mouseData = data;
-    return input;
-}
-
-// A pointer move to a point of the window, in absolute input coordinates.
-INPUT Absolute(HWND window, int x, int y) {
-    RECT box;
-    GetWindowRect(window, &box);
-    INPUT input = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-    input.mi.dx = (box.left + x) * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
-    input.mi.dy = (box.top + y) * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
-    return input;
-}
-
-// What the window shows on screen, frame included.
-Pixels WindowPixels(HWND window) {
-    RECT box;
-    GetWindowRect(window, &box);
-    const int width = box.right - box.left, height = box.bottom - box.top;
-    MemorySurface surface(width, height);
-    HDC screen = GetWindowDC(window);
-    BitBlt(surface.Dc(), 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    ReleaseDC(window, screen);
-    return ReadPixels(surface.Dc());
-}
+using testing_windows::WindowPixels;
 
 // colour at alpha over background, 0x00RRGGBB from a Windows colour.
 std::uint32_t Over(std::uint32_t background, COLORREF colour, int alpha) {
@@ -173,12 +121,7 @@ protected:
         return dark;
     }
 
-    void PointAt(HWND window, int x, int y) {
-        RECT box;
-        GetWindowRect(window, &box);
-        SetCursorPos(box.left + x, box.top + y);
-        SendInputs({Mouse(MOUSEEVENTF_MOVE)});
-    }
+    static void PointAt(HWND window, int x, int y) { MovePointerToWindow(window, x, y); }
 
     testing::TestWindows windows_;
     HWND parent_ = nullptr, edit_ = nullptr, plain_ = nullptr, combo_ = nullptr;

@@ -333,7 +333,7 @@ TEST_F(FrameRendering, AFadedOutOrReleasedButtonLooksAsBefore) {
         DrawCaptionButton(1, i, nullptr, false, false, 0);
         const Pixels before = AroundCaptionButton(i);
         for (const auto& sequence : sequences) {
-            SCOPED_TRACE(testing::Message() << "button " << i << ": " << sequence.what);
+            SCOPED_TRACE(::testing::Message() << "button " << i << ": " << sequence.what);
             sequence.draw(i);
             EXPECT_EQ(AroundCaptionButton(i), before);
         }

@@ -8,6 +8,7 @@
 #include "skin/window_record.h"
 #include "skin/window_properties.h"
 #include "support/gdi_headroom.h"
+#include "support/real_input.h"
 #include "toolkit/runtime.h"
 
 #include <gtest/gtest.h>
@@ -178,21 +179,6 @@ TEST_F(MainWindow, ShowsItsSkinOnScreen) {
     remote::SaveWindowScreenshot(window_, remote::SiblingPath(L"..\\..\\kestrune-skinned.png"));
 }
 
-// Real pointer input: move to a screen point, press and release the left button.
-void MovePointer(POINT at) {
-    SetCursorPos(at.x, at.y);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &move, sizeof(INPUT));
-}
-void LeftButton(DWORD flag) {
-    INPUT press{};
-    press.type = INPUT_MOUSE;
-    press.mi.dwFlags = flag;
-    SendInput(1, &press, sizeof(INPUT));
-}
-
 // The 显卡 report is longer than its edit; clicks on the down arrow of the
 // emulated bar, where it shows inside the window, bring its last line into
 // view. Screenshots show a hovered button with the focused, scrolled report,
@@ -225,9 +211,8 @@ TEST_F(MainWindow, TheVideoReportScrollsToItsLastLineWithTheEmulatedBar) {
     // A click into the report gives it the focus.
     RECT editBox;
     GetWindowRect(edit, &editBox);
-    MovePointer({editBox.left + 40, editBox.top + 10});
-    LeftButton(MOUSEEVENTF_LEFTDOWN);
-    LeftButton(MOUSEEVENTF_LEFTUP);
+    testing::MovePointerTo(editBox.left + 40, editBox.top + 10);
+    testing::LeftClick();
     Settle();
     EXPECT_EQ(GetFocus(), edit);
 
@@ -236,11 +221,10 @@ TEST_F(MainWindow, TheVideoReportScrollsToItsLastLineWithTheEmulatedBar) {
     auto lastVisibleLine = [&] {
         return static_cast<int>(HIWORD(SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(2, client.bottom - 2))));
     };
-    MovePointer(downArrow);
+    testing::MovePointerTo(downArrow);
     Settle();
     for (int click = 0; click < 2 * lines && lastVisibleLine() < lines - 1; ++click) {
-        LeftButton(MOUSEEVENTF_LEFTDOWN);
-        LeftButton(MOUSEEVENTF_LEFTUP);
+        testing::LeftClick();
         Settle();
     }
     EXPECT_EQ(lastVisibleLine(), lines - 1) << "the last line is in view";
@@ -253,7 +237,7 @@ TEST_F(MainWindow, TheVideoReportScrollsToItsLastLineWithTheEmulatedBar) {
 
     RECT hovered;
     GetWindowRect(FindWindowExW(window_, nullptr, nullptr, L"主板"), &hovered);
-    MovePointer({hovered.left + 20, hovered.top + 10});
+    testing::MovePointerTo({hovered.left + 20, hovered.top + 10});
     for (int i = 0; i < 20; ++i) Settle();
     remote::SaveWindowScreenshot(window_, remote::SiblingPath(L"..\\..\\kestrune-controls.png"));
 
@@ -262,15 +246,15 @@ TEST_F(MainWindow, TheVideoReportScrollsToItsLastLineWithTheEmulatedBar) {
     HWND heldTarget = GetWindow(held, GW_HWNDNEXT);
     RECT heldBox;
     GetWindowRect(held, &heldBox);
-    MovePointer({heldBox.left + 20, heldBox.top + 10});
+    testing::MovePointerTo({heldBox.left + 20, heldBox.top + 10});
     Settle();
-    LeftButton(MOUSEEVENTF_LEFTDOWN);
+    testing::SendInputs({testing::Mouse(MOUSEEVENTF_LEFTDOWN)});
     for (int i = 0; i < 5; ++i) Settle();
     EXPECT_TRUE(SendMessageW(held, BM_GETSTATE, 0, 0) & BST_PUSHED);
     remote::SaveWindowScreenshot(window_, remote::SiblingPath(L"..\\..\\kestrune-pressed.png"));
-    MovePointer({heldBox.left + 20, heldBox.bottom + 40});
+    testing::MovePointerTo({heldBox.left + 20, heldBox.bottom + 40});
     Settle();
-    LeftButton(MOUSEEVENTF_LEFTUP);
+    testing::SendInputs({testing::Mouse(MOUSEEVENTF_LEFTUP)});
     Settle();
     EXPECT_EQ(GetWindowTextLengthW(heldTarget), 0) << "let go off the button: nothing ran";
 }

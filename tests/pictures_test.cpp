@@ -42,7 +42,7 @@ TEST(CarriedPictures, EachLoadsAtItsSize) {
         {MAXIMISE_GLYPH, 26, 18},    {RESTORE_GLYPH, 26, 18},    {CLOSE_GLYPH, 38, 18},
     };
     for (const auto& p : pictures) {
-        SCOPED_TRACE(testing::Message() << static_cast<const void*>(p.name));
+        SCOPED_TRACE(::testing::Message() << static_cast<const void*>(p.name));
         Bitmap picture;
         ASSERT_TRUE(picture.CreateFromBytes(ResourceBytes(p.name), true)) << lastStatus;
         EXPECT_EQ(picture.GetWidth(), p.width);
@@ -97,7 +97,7 @@ TEST(CarriedPictures, ArrowsAreBlackTrianglesOnClearWhite) {
          FromRuns({{0, 0, 0}, {1, 0, 1}, {2, 0, 2}, {3, 0, 3}, {4, 0, 2}, {5, 0, 1}, {6, 0, 0}})},
     };
     for (const auto& arrow : arrows) {
-        SCOPED_TRACE(testing::Message() << static_cast<const void*>(arrow.name));
+        SCOPED_TRACE(::testing::Message() << static_cast<const void*>(arrow.name));
         Bitmap glyph;
         ASSERT_TRUE(glyph.CreateFromBytes(ResourceBytes(arrow.name)));
         EXPECT_EQ(OpaquePixels(glyph), arrow.opaque);
@@ -112,7 +112,7 @@ TEST(CarriedPictures, CaptionGlyphsAreOpaqueOnlyOnTheirWhiteStrokes) {
     } glyphs[] = {{HELP_GLYPH, false},    {MAIN_MENU_GLYPH, false}, {MINIMISE_GLYPH, true},
                   {MAXIMISE_GLYPH, true}, {RESTORE_GLYPH, true},    {CLOSE_GLYPH, true}};
     for (const auto& g : glyphs) {
-        SCOPED_TRACE(testing::Message() << static_cast<const void*>(g.name));
+        SCOPED_TRACE(::testing::Message() << static_cast<const void*>(g.name));
         Bitmap glyph;
         ASSERT_TRUE(glyph.CreateFromBytes(ResourceBytes(g.name)));
         const Pixels opaque = OpaquePixels(glyph);

@@ -25,7 +25,7 @@ Bitmap Decoded(std::span<const BYTE> bytes) {
 }
 
 // A 20 x 20 white picture faded into black, 10 pixels deep.
-class FadedWhiteSquare : public testing::Test {
+class FadedWhiteSquare : public ::testing::Test {
 protected:
     static constexpr int SIZE = 20, DEPTH = 10;
     static constexpr Gdiplus::ARGB WHITE = 0xFFFFFFFF;
@@ -83,7 +83,7 @@ TEST(PreparedSkinImage, APictureThatDoesNotLoadGivesNoBytes) {
 
 // The carried 914 x 608 picture in fade mode 0: 274-pixel strips from
 // column 641 and row 335.
-class PreparedSkinPicture : public testing::Test {
+class PreparedSkinPicture : public ::testing::Test {
 protected:
     static constexpr int FIRST_FADED_COLUMN = 641, FIRST_FADED_ROW = 335, DEPTH = 274;
 
@@ -133,7 +133,7 @@ TEST_F(PreparedSkinPicture, FadesIntoTheButtonFaceColour) {
     WriteFileBytes(BesideTestProgram(L"..\\..\\prepared-skin.png"), png);
 
     for (const POINT corner : {POINT{913, 607}, POINT{913, 0}, POINT{0, 607}}) {
-        SCOPED_TRACE(testing::Message() << corner.x << "," << corner.y);
+        SCOPED_TRACE(::testing::Message() << corner.x << "," << corner.y);
         const COLORREF pixel = ArgbToColorRef(faded.GetPixel(corner.x, corner.y));
         EXPECT_NEAR(GetRValue(pixel), GetRValue(buttonFace), 6);
         EXPECT_NEAR(GetGValue(pixel), GetGValue(buttonFace), 6);

@@ -32,7 +32,7 @@ TEST(ColourConversion, ColorRefToArgbSwapsRedAndBlueAndSetsTheAlpha) {
         {0xAB563412, 7, false, 0xFF123456},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::hex << c.colour << " alpha " << int(c.alpha));
+        SCOPED_TRACE(::testing::Message() << std::hex << c.colour << " alpha " << int(c.alpha));
         EXPECT_EQ(ColorRefToArgb(c.colour, c.alpha, c.useAlpha), c.argb);
     }
 }
@@ -93,7 +93,7 @@ TEST(ControlSkinOptions, ASuppliedWhiteWashMakesControlsTransparent) {
     EXPECT_FALSE(skinState.thickHoverFrame);
 }
 
-class LoadSkinTest : public testing::Test {
+class LoadSkinTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetSkinState();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "skin/drawing_primitives.h"
+#include "support/test_windows.h"
 
 #include <windows.h>
 
@@ -14,18 +15,8 @@ inline constexpr const wchar_t* TEST_WINDOW_CLASS = L"KestruneSkinTestWindow";
 inline constexpr COLORREF TEST_WINDOW_COLOUR = RGB(255, 0, 255);  // what DefWindowProc erases with
 
 inline void RegisterTestWindowClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        // A class brush lives as long as the process.
-        windowClass.hbrBackground = CreateSolidBrush(TEST_WINDOW_COLOUR);
-        windowClass.lpszClassName = TEST_WINDOW_CLASS;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
+    static const HBRUSH background = CreateSolidBrush(TEST_WINDOW_COLOUR);  // lives as long as the process
+    testing::RegisterTestClass(TEST_WINDOW_CLASS, DefWindowProcW, background);
 }
 
 // A window of the test class, or of className when given. Owned by the caller
@@ -89,6 +80,25 @@ inline Pixels Crop(const Pixels& pixels, int x, int y, int width, int height) {
     }
     return part;
 }
+
+// What the window shows on screen now: its whole rectangle (frame included),
+// or its client area.
+inline Pixels ScreenPixels(HWND window, bool wholeWindow) {
+    RECT box;
+    if (wholeWindow) {
+        GetWindowRect(window, &box);
+        OffsetRect(&box, -box.left, -box.top);
+    } else {
+        GetClientRect(window, &box);
+    }
+    MemorySurface surface(box.right, box.bottom);
+    HDC screen = wholeWindow ? GetWindowDC(window) : GetDC(window);
+    BitBlt(surface.Dc(), 0, 0, box.right, box.bottom, screen, 0, 0, SRCCOPY);
+    ReleaseDC(window, screen);
+    return ReadPixels(surface.Dc());
+}
+inline Pixels WindowPixels(HWND window) { return ScreenPixels(window, true); }
+inline Pixels ClientPixels(HWND window) { return ScreenPixels(window, false); }
 
 inline std::uint32_t Rgb(BYTE red, BYTE green, BYTE blue) { return (red << 16) | (green << 8) | blue; }
 

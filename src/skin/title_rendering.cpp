@@ -9,6 +9,7 @@
 #include "skin/colour.h"
 #include "skin/drawing_primitives.h"
 #include "skin/frame_rendering.h"
+#include "skin/skin_engine.h"
 #include "skin/skin_geometry.h"
 #include "skin/window_record.h"
 
@@ -76,7 +77,10 @@ void DrawTitle(int windowId, Graphics* graphics, bool intoFullRedraw, std::optio
         graphics = &own;
         RestoreCaptionBackground(windowId, area);
     }
-    DrawIconEx(record.backgroundDc, area.left, area.top, LoadApplicationIcon(), TITLE_ICON_SIZE, TITLE_ICON_SIZE, 0,
+    // The icon loaded at start-up; a window skinned before the engine started
+    // still gets one.
+    HICON icon = applicationIcon ? applicationIcon : LoadApplicationIcon();
+    DrawIconEx(record.backgroundDc, area.left, area.top, icon, TITLE_ICON_SIZE, TITLE_ICON_SIZE, 0,
                nullptr, DI_NORMAL);
     const gdip::RectF layout = MakeRectF(static_cast<float>(area.left) + TEXT_INDENT,
                                          static_cast<float>(area.top) + TEXT_DROP, static_cast<float>(Width(area)),

@@ -7,19 +7,23 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND CreateTestWindow(DWORD style, int x, int y, int width, int height, bool visible) {
+void RegisterTestClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
-    if (!GetClassInfoExW(instance, TEST_WINDOW_CLASS, &windowClass)) {
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = TestWindowProc;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = TEST_WINDOW_CLASS;
-        RegisterClassExW(&windowClass);
-    }
+    if (GetClassInfoExW(instance, name, &windowClass)) return;
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
+
+HWND CreateTestWindow(DWORD style, int x, int y, int width, int height, bool visible) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterTestClass(TEST_WINDOW_CLASS, TestWindowProc, GetSysColorBrush(COLOR_BTNFACE));
     HWND window = CreateWindowExW(0, TEST_WINDOW_CLASS, L"", style, x, y, width, height, nullptr, nullptr, instance, nullptr);
     if (window && visible) {
         ShowWindow(window, SW_SHOW);

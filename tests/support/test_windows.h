@@ -16,6 +16,10 @@ inline constexpr LRESULT TEST_PING_ANSWER = 0x5EED;
 // The test class's procedure: DefWindowProcW's behaviour, and TEST_PING.
 LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Registers a window class of this module once (double clicks on, arrow
+// cursor); a class already registered is left as it is.
+void RegisterTestClass(const wchar_t* name, WNDPROC procedure, HBRUSH background);
+
 // A window of the test class: DefWindowProc behaviour, button-face background.
 HWND CreateTestWindow(DWORD style, int x, int y, int width, int height, bool visible = false);
 

@@ -402,6 +402,43 @@ TEST_F(EditSkin, DropDownListDrawsTheSelectionItShows) {
     EXPECT_EQ(textArea(), second) << "back to \"second\", drawn as before";
 }
 
+// Without a white-wash alpha the controls are not transparent: the edit's
+// ring and the combo box are opaque white over the skin, and the edit's
+// background and colours are left to Windows.
+TEST(OpaqueControls, RingAndComboAreWhiteAndEditsKeepTheirOwnBackground) {
+    SetControlSkinOptions(true);
+    ASSERT_FALSE(skinState.controlsTransparent);
+    LoadSkin(L"", ResourceBytes(SKIN_PICTURE), GetSysColor(COLOR_BTNFACE));
+    TestWindows windows;
+    HWND parent = windows.Create(WS_POPUP, 420, 200);
+    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE, 20, 40, 150, 24, parent,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND combo = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 200, 40, 150, 200,
+                                 parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ApplySkin(parent);
+    SetWindowPos(parent, HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    UpdateWindow(parent);
+    Settle();
+
+    const std::uint32_t white = 0xFFFFFF, idleFrame = Over(white, 0x000000, 80);
+    const Pixels editShown = WindowPixels(edit);
+    EXPECT_TRUE(Near(editShown.At(0, 12), idleFrame)) << "the frame over the white ring";
+    EXPECT_EQ(editShown.At(1, 12), white) << "the ring";
+    const std::uint32_t windowColour = (GetRValue(GetSysColor(COLOR_WINDOW)) << 16) |
+                                       (GetGValue(GetSysColor(COLOR_WINDOW)) << 8) | GetBValue(GetSysColor(COLOR_WINDOW));
+    const RECT client = LocateClientArea(edit);
+    EXPECT_EQ(editShown.At(client.left + 60, client.top + 8), windowColour) << "Windows' own background";
+    const Pixels comboShown = WindowPixels(combo);
+    EXPECT_EQ(comboShown.At(60, 3), white);
+    EXPECT_TRUE(Near(comboShown.At(0, 10), idleFrame));
+
+    HDC dc = GetDC(edit);
+    SendMessageW(parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
+    ReleaseDC(edit, dc);
+    EXPECT_EQ(GetPropValue(edit, PROP_BRUSH), 0) << "no skin brush handed out";
+    ResetSkinState();
+}
+
 TEST_F(EditSkin, RepaintingAThousandTimesLeaksNothing) {
     const int comboId = GetPropId(combo_, PROP_ID), windowId = GetPropId(parent_, PROP_ID);
     auto repaint = [&](int times) {

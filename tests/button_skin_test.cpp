@@ -2,7 +2,6 @@
 // real pointer input drives the hover, pressed and double-click behaviour.
 #include "graphics/image.h"
 #include "graphics/native_object.h"
-#include "skin/canvas.h"
 #include "skin/carried_pictures.h"
 #include "skin/controls/button_skin.h"
 #include "skin/skin_attachment.h"
@@ -10,7 +9,7 @@
 #include "skin/window_properties.h"
 #include "skin/window_record.h"
 #include "skin_test_windows.h"
-#include "support/gdi_headroom.h"
+#include "support/leak_counts.h"
 #include "support/real_input.h"
 #include "support/test_windows.h"
 
@@ -255,12 +254,9 @@ TEST_F(ButtonSkin, RepaintingEveryKindAThousandTimesLeaksNothing) {
         }
     };
     repaint(35);  // every combination once, so anything made once and kept is made now
-    const int liveBefore = liveGdiplusObjects, dcsBefore = RegisteredMemoryDcCount();
-    const int gdiBefore = testing::FreeGdiHandles();
+    const testing::LeakCounts before = testing::LeakCounts::Now();
     repaint(1000);
-    EXPECT_EQ(liveGdiplusObjects, liveBefore);
-    EXPECT_EQ(RegisteredMemoryDcCount(), dcsBefore);
-    EXPECT_EQ(testing::FreeGdiHandles(), gdiBefore) << "GDI objects left behind";
+    EXPECT_EQ(testing::LeakCounts::Now(), before);
 }
 
 }  // namespace

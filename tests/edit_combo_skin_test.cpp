@@ -1,7 +1,5 @@
 // Edit and combo box skins and the emulated scroll bars, on real windows with
 // real keyboard and pointer input.
-#include "graphics/native_object.h"
-#include "skin/canvas.h"
 #include "skin/carried_pictures.h"
 #include "skin/colour.h"
 #include "skin/controls/edit_combo_skin.h"
@@ -11,7 +9,7 @@
 #include "skin/window_properties.h"
 #include "skin/window_record.h"
 #include "skin_test_windows.h"
-#include "support/gdi_headroom.h"
+#include "support/leak_counts.h"
 #include "support/real_input.h"
 #include "support/test_windows.h"
 
@@ -451,12 +449,9 @@ TEST_F(EditSkin, RepaintingAThousandTimesLeaksNothing) {
         }
     };
     repaint(30);  // every combination once, so anything made once and kept is made now
-    const int liveBefore = liveGdiplusObjects, dcsBefore = RegisteredMemoryDcCount();
-    const int gdiBefore = testing::FreeGdiHandles();
+    const testing::LeakCounts before = testing::LeakCounts::Now();
     repaint(1000);
-    EXPECT_EQ(liveGdiplusObjects, liveBefore);
-    EXPECT_EQ(RegisteredMemoryDcCount(), dcsBefore);
-    EXPECT_EQ(testing::FreeGdiHandles(), gdiBefore) << "GDI objects left behind (the kept brush is replaced, not added)";
+    EXPECT_EQ(testing::LeakCounts::Now(), before);
     auto brush = reinterpret_cast<HGDIOBJ>(GetPropValue(plain_, PROP_BRUSH));
     EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH)) << "only the last brush is kept";
 }

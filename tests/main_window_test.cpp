@@ -2,12 +2,10 @@
 #include "panel/main_form.h"
 #include "graphics/image.h"
 #include "remote_panel.h"
-#include "graphics/native_object.h"
-#include "skin/canvas.h"
 #include "skin/skin_state.h"
 #include "skin/window_record.h"
 #include "skin/window_properties.h"
-#include "support/gdi_headroom.h"
+#include "support/leak_counts.h"
 #include "support/real_input.h"
 #include "toolkit/runtime.h"
 
@@ -270,12 +268,9 @@ TEST_F(MainWindow, RedrawingEveryControlLeaksNothing) {
         }
     };
     redraw(3);
-    const int liveBefore = liveGdiplusObjects, dcsBefore = RegisteredMemoryDcCount();
-    const int gdiBefore = testing::FreeGdiHandles();
+    const testing::LeakCounts before = testing::LeakCounts::Now();
     redraw(100);
-    EXPECT_EQ(liveGdiplusObjects, liveBefore);
-    EXPECT_EQ(RegisteredMemoryDcCount(), dcsBefore);
-    EXPECT_EQ(testing::FreeGdiHandles(), gdiBefore) << "GDI objects left behind";
+    EXPECT_EQ(testing::LeakCounts::Now(), before);
 }
 
 }  // namespace

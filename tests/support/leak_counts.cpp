@@ -1,4 +1,7 @@
-#include "gdi_headroom.h"
+#include "support/leak_counts.h"
+
+#include "graphics/native_object.h"
+#include "skin/canvas.h"
 
 #include <windows.h>
 
@@ -19,5 +22,7 @@ int FreeGdiHandles() {
     for (HBRUSH brush : brushes) DeleteObject(brush);
     return static_cast<int>(brushes.size());
 }
+
+LeakCounts LeakCounts::Now() { return {kestrune::liveGdiplusObjects, RegisteredMemoryDcCount(), FreeGdiHandles()}; }
 
 }  // namespace kestrune::testing

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace kestrune {
 namespace {
@@ -56,6 +57,18 @@ protected:
     HWND AddButton(DWORD type, int x, int y = 40, const wchar_t* text = L"Press") {
         return CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | type, x, y, BUTTON_WIDTH, BUTTON_HEIGHT,
                                parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+
+    // A push button, a checked check box and a checked radio button, skinned
+    // and shown.
+    std::tuple<HWND, HWND, HWND> AddEveryKindChecked() {
+        HWND push = AddButton(BS_PUSHBUTTON, 10);
+        HWND check = AddButton(BS_AUTOCHECKBOX, 110);
+        HWND radio = AddButton(BS_AUTORADIOBUTTON, 210);
+        SkinAndShow();
+        SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
+        return {push, check, radio};
     }
 
     void SkinAndShow() {
@@ -139,12 +152,7 @@ TEST_F(ButtonSkin, EachStateHasItsOwnLookAndHoverWinsOverFocus) {
 }
 
 TEST_F(ButtonSkin, TheThemeChangeRetintsEverythingButTheFocusGlow) {
-    HWND push = AddButton(BS_PUSHBUTTON, 10);
-    HWND check = AddButton(BS_AUTOCHECKBOX, 110);
-    HWND radio = AddButton(BS_AUTORADIOBUTTON, 210);
-    SkinAndShow();
-    SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
+    const auto [push, check, radio] = AddEveryKindChecked();
     auto looks = [&] {
         PumpMessages();
         RepaintButton(check, 0, false);
@@ -239,12 +247,7 @@ TEST_F(ButtonSkin, DraggingOffKeepsThePushedLookAndADoubleClickActsOnce) {
 }
 
 TEST_F(ButtonSkin, RepaintingEveryKindAThousandTimesLeaksNothing) {
-    HWND push = AddButton(BS_PUSHBUTTON, 10);
-    HWND check = AddButton(BS_AUTOCHECKBOX, 110);
-    HWND radio = AddButton(BS_AUTORADIOBUTTON, 210);
-    SkinAndShow();
-    SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
+    const auto [push, check, radio] = AddEveryKindChecked();
     auto repaint = [&](int times) {
         for (int i = 0; i < times; ++i) {
             const UINT state = (i % 2 ? HOVER_STATE : 0) | (i % 3 ? ODS_FOCUS : 0) | (i % 5 ? 0 : ODS_SELECTED);

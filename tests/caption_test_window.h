@@ -5,6 +5,7 @@
 
 #include "graphics/image.h"
 #include "picture_helpers.h"
+#include "remote_panel.h"
 #include "skin/skin_attachment.h"
 #include "skin/window_properties.h"
 #include "skin/window_record.h"
@@ -80,24 +81,7 @@ using testing::MovePointerToClient;
 
 // Saves a screen area as build/<name> for a person to look at.
 inline bool SaveScreenArea(const RECT& area, const std::wstring& name) {
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ displaced = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(memory, displaced);
-    Bitmap picture;
-    gdip::GpBitmap* made = nullptr;
-    bool saved = false;
-    if (gdip::GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &made) == Gdiplus::Ok) {
-        picture.SetHandle(made);
-        saved = picture.SaveToFile(testing_pictures::BesideTestProgram(L"..\\..\\" + name), PNG_FORMAT_ID);
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return saved;
+    return remote::SaveScreenArea(area, testing_pictures::BesideTestProgram(L"..\\..\\" + name));
 }
 
 }  // namespace kestrune::caption_testing

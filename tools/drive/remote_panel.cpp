@@ -75,11 +75,8 @@ std::wstring SiblingPath(const wchar_t* fileName) {
     return own.substr(0, own.find_last_of(L"\\/") + 1) + fileName;
 }
 
-bool SaveWindowScreenshot(HWND window, const std::wstring& pngPath) {
-    RECT area;
-    if (!GetWindowRect(window, &area)) return false;
-    int width = area.right - area.left;
-    int height = area.bottom - area.top;
+bool SaveScreenArea(const RECT& area, const std::wstring& pngPath) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
     GdiplusSession gdiplus;
 
     HDC screen = GetDC(nullptr);
@@ -96,6 +93,11 @@ bool SaveWindowScreenshot(HWND window, const std::wstring& pngPath) {
     image.Dispose();
     DeleteObject(capture);
     return saved;
+}
+
+bool SaveWindowScreenshot(HWND window, const std::wstring& pngPath) {
+    RECT area;
+    return GetWindowRect(window, &area) && SaveScreenArea(area, pngPath);
 }
 
 }  // namespace kestrune::remote

@@ -49,6 +49,9 @@ std::optional<std::wstring> PressQueryButton(HWND window, const QueryButton& but
 // The program's kestrune.exe beside the running executable.
 std::wstring SiblingPath(const wchar_t* fileName);
 
+// Captures what is on screen in a screen rectangle and saves it as PNG.
+bool SaveScreenArea(const RECT& area, const std::wstring& pngPath);
+
 // Captures what is on screen in the window's rectangle and saves it as PNG.
 bool SaveWindowScreenshot(HWND window, const std::wstring& pngPath);
 
